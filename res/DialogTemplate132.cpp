@@ -1,0 +1,31 @@
+#include "DialogTemplateList.h"
+#include "TemplateStyles.h"
+
+using namespace TemplateStyle;
+
+namespace {
+// Each radio button is a group of its own; the page keeps them exclusive itself.
+constexpr std::uint32_t LoneRadio = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON;
+
+std::vector<ControlTemplate> Controls() {
+    return {
+        {ControlClass::Button, 1025, "&Automatic", 27, 67, 91, 15, LoneRadio},
+        {ControlClass::Button, 1028, "C&ustom", 28, 88, 94, 18, LoneRadio},
+        {ControlClass::Button, 1001, "&Next", 222, 161, 45, 15, PushButton},
+        {ControlClass::Button, 1014, "&Back", 177, 161, 45, 15, PushButton},
+        {ControlClass::Button, 1054, "&Cancel", 267, 161, 43, 15, PushButton},
+        {ControlClass::Static, -1,
+         "Select the option below. If you select Custom setting, you will need to set the "
+         "speed, color, and border size.",
+         25, 17, 234, 29, StaticText},
+    };
+}
+
+} // namespace
+
+// The mode page.
+const DialogTemplate& DialogTemplate132() {
+    static const DialogTemplate mode =
+        PageTemplate(132, "Automatic or Custom setting", 317, 183, Controls());
+    return mode;
+}
