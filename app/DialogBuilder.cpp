@@ -1,0 +1,136 @@
+#include "DialogBuilder.h"
+
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
+#include "Images.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace {
+
+QWidget* MakePicture(const ControlTemplate& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    const QPixmap picture(ImageResourcePath(control.image));
+    // An icon the program does not have shows the application's own.
+    label->setPixmap(picture.isNull() && (control.style & SS_TYPEMASK) == SS_ICON
+                         ? QPixmap(ImageResourcePath(IDI_MAINFRAME))
+                         : picture);
+    return label;
+}
+
+QWidget* MakeStatic(const ControlTemplate& control, QWidget* parent) {
+    const std::uint32_t type = control.style & SS_TYPEMASK;
+    if (type == SS_ICON || type == SS_BITMAP)
+        return MakePicture(control, parent);
+    auto* label = new QLabel(QString::fromUtf8(control.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* MakeButton(const ControlTemplate& control, QWidget* parent) {
+    const QString text = QString::fromUtf8(control.text);
+    const std::uint32_t type = control.style & BS_TYPEMASK;
+    if (type == BS_AUTORADIOBUTTON) {
+        // Each radio button is a group of its own; the page keeps them exclusive.
+        // A click always checks an auto radio button, even a checked one.
+        auto* radio = new QRadioButton(text, parent);
+        radio->setAutoExclusive(false);
+        QObject::connect(radio, &QRadioButton::clicked, radio,
+                         [radio] { radio->setChecked(true); });
+        return radio;
+    }
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(false);
+    button->setDefault(type == BS_DEFPUSHBUTTON);
+    return button;
+}
+
+QWidget* MakeListView(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setColumnCount(0);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setSortingEnabled(false);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->header()->setSectionsMovable(false);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
+    switch (control.controlClass) {
+    case ControlClass::Static:
+        return MakeStatic(control, parent);
+    case ControlClass::Button:
+        return MakeButton(control, parent);
+    case ControlClass::Edit:
+        return new QLineEdit(parent);
+    case ControlClass::ComboBox:
+        return new QComboBox(parent);
+    case ControlClass::ListBox:
+        return new QListWidget(parent);
+    case ControlClass::ListView:
+        return MakeListView(parent);
+    }
+    return nullptr;
+}
+
+// A combo box's template height includes its dropped-down list; closed, it is
+// as tall as the toolkit draws it. A picture takes its own size.
+QRect PlaceControl(const ControlTemplate& control, const DialogUnits& units, QWidget* widget) {
+    QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
+    if (control.controlClass == ControlClass::ComboBox)
+        rect.setHeight(widget->sizeHint().height());
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull()) {
+        if ((control.style & SS_TYPEMASK) == SS_BITMAP)
+            rect.setSize(label->pixmap().size());
+        else
+            label->setAlignment(Qt::AlignCenter);
+    }
+    return rect;
+}
+
+} // namespace
+
+QHash<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
+    QFont font(QString::fromUtf8(dialogTemplate.fontName), dialogTemplate.pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    dialog.setFont(font);
+    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    const DialogUnits units(dialog.font());
+    dialog.setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+
+    QHash<int, QWidget*> controls;
+    QWidget* previous = nullptr;
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        QWidget* widget = MakeControl(control, &dialog);
+        widget->setGeometry(PlaceControl(control, units, widget));
+        widget->setProperty("controlId", control.id);
+        const bool tabStop = control.style & WS_TABSTOP;
+        widget->setFocusPolicy(
+            tabStop ? Qt::StrongFocus
+                    : (qobject_cast<QRadioButton*>(widget) ? Qt::ClickFocus : Qt::NoFocus));
+        if (previous && tabStop)
+            QWidget::setTabOrder(previous, widget);
+        if (tabStop)
+            previous = widget;
+        if (control.id != -1)
+            controls.insert(control.id, widget);
+    }
+    return controls;
+}
