@@ -15,7 +15,8 @@ LockedFile::~LockedFile()
 
 FileResult LockedFile::Open(const QString& path, Mode mode)
 {
-    const int flags = (mode == ReadOnly ? O_RDONLY : O_WRONLY) | O_CLOEXEC;
+    // Non-blocking, so that a pipe with no reader fails instead of hanging.
+    const int flags = (mode == ReadOnly ? O_RDONLY : O_WRONLY | O_NONBLOCK) | O_CLOEXEC;
     m_fd = ::open(QFile::encodeName(path).constData(), flags);
     if (m_fd < 0)
         return FileResult::FromErrno(path, errno);
