@@ -195,6 +195,13 @@ INSTANTIATE_TEST_SUITE_P(
                           "Is a directory"},
         TargetFailureCase{"FullDevice", [](FinishTest&) { return QStringLiteral("/dev/full"); },
                           "No space left on device"},
+        TargetFailureCase{"PipeWithNoReader",
+                          [](FinishTest& test) {
+                              const QString pipe = test.OutputPath("pipe");
+                              ::mkfifo(QFile::encodeName(pipe).constData(), 0644);
+                              return pipe;
+                          },
+                          "No such device or address"},
         TargetFailureCase{"PageHeldByAnotherProgram",
                           [](FinishTest& test) {
                               const QString page = test.OutputPath("page.htm");
