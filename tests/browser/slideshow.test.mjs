@@ -1,0 +1,235 @@
+// Drives the slideshow pages that write_test_pages wrote, in Chromium. The
+// pages' timers run on Playwright's fake clock, paused from the start, so each
+// step of the show happens exactly when the test moves the clock and no test
+// waits for real time to pass.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, it } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const pagesDir = process.env.KINETARA_TEST_PAGES;
+if (!pagesDir) {
+    throw new Error('KINETARA_TEST_PAGES must name the folder that write_test_pages filled');
+}
+const pages = JSON.parse(readFileSync(join(pagesDir, 'pages.json'), 'utf8'));
+
+let browser;
+
+before(async () => {
+    browser = await chromium.launch({
+        executablePath: '/usr/bin/chromium',
+        args: [
+            '--headless',
+            '--no-sandbox',
+            '--disable-gpu',
+            '--no-first-run',
+            '--disable-background-networking',
+            '--disable-component-update',
+            '--disable-sync',
+        ],
+    });
+});
+
+after(async () => {
+    await browser?.close();
+});
+
+// Opens the page in a fresh context and runs body on it, failing on any script
+// error the page raises: a broken script block shows up here first.
+async function withPage(page, body) {
+    const context = await browser.newContext();
+    try {
+        const tab = await context.newPage();
+        const errors = [];
+        tab.on('pageerror', (error) => errors.push(error.message));
+        await tab.clock.install({ time: 0 });
+        await tab.clock.pauseAt(1000);
+        await tab.goto(pathToFileURL(join(pagesDir, page.file)).href);
+        assert.deepEqual(errors, [], 'while loading');
+        await body(tab);
+        assert.deepEqual(errors, []);
+    } finally {
+        await context.close();
+    }
+}
+
+// Which of the page's images the picture shows, by its place in the list; -1 for none.
+async function shownIndex(tab, page) {
+    const src = await tab.evaluate(() => document.getElementById('inm').getAttribute('src'));
+    return page.images.findIndex((image) => image.text === src);
+}
+
+async function press(tab, caption) {
+    await tab.locator(`input[type=button][value="${caption}"]`).click();
+}
+
+// Watches for the next picture the browser loads or gives up on; the returned
+// function waits for it.
+async function watchNextPicture(tab) {
+    await tab.evaluate(() => {
+        const picture = document.getElementById('inm');
+        window.pictureOutcome = null;
+        const settle = (event) => {
+            window.pictureOutcome = { event: event.type, width: picture.width };
+        };
+        picture.addEventListener('load', settle, { once: true });
+        picture.addEventListener('error', settle, { once: true });
+    });
+    return async () => {
+        const outcome = await tab.waitForFunction(() => window.pictureOutcome, null, {
+            polling: 50,
+        });
+        return outcome.jsonValue();
+    };
+}
+
+async function countPictureChanges(tab) {
+    await tab.evaluate(() => {
+        window.pictureChanges = 0;
+        new MutationObserver((records) => {
+            window.pictureChanges += records.length;
+        }).observe(document.getElementById('inm'), { attributeFilter: ['src'] });
+    });
+    return async () => tab.evaluate(() => window.pictureChanges);
+}
+
+describe('the show in the custom look', () => {
+    const page = pages.custom;
+    const delay = page.delayMs;
+
+    it('cycles through the images 0, 1, 2, 0, one per delay', async () => {
+        await withPage(page, async (tab) => {
+            assert.equal(await shownIndex(tab, page), 0);
+            let shown = 0;
+            for (const next of [1, 2, 0]) {
+                await tab.clock.runFor(delay - 1);
+                assert.equal(await shownIndex(tab, page), shown, 'changed before the delay');
+                await tab.clock.runFor(1);
+                assert.equal(await shownIndex(tab, page), next);
+                shown = next;
+            }
+        });
+    });
+
+    it('stops on Stop', async () => {
+        await withPage(page, async (tab) => {
+            await tab.clock.runFor(delay);
+            await press(tab, 'Stop');
+            await tab.clock.runFor(10 * delay);
+            assert.equal(await shownIndex(tab, page), 1);
+        });
+    });
+
+    it('advances once per delay after Start pressed twice', async () => {
+        await withPage(page, async (tab) => {
+            await press(tab, 'Start');
+            await press(tab, 'Start');
+            const changes = await countPictureChanges(tab);
+            await tab.clock.runFor(6 * delay);
+            assert.equal(await changes(), 6);
+
+            await press(tab, 'Stop');
+            const shown = await shownIndex(tab, page);
+            await tab.clock.runFor(10 * delay);
+            assert.equal(await shownIndex(tab, page), shown, 'a timer outlived Stop');
+        });
+    });
+
+    it('draws the frame table with the chosen border', async () => {
+        await withPage(page, async (tab) => {
+            const { borderWidth, borderColour } = page.frame;
+            const border = await tab.evaluate((colourName) => {
+                const probe = document.createElement('div');
+                probe.style.color = colourName;
+                document.body.append(probe);
+                const colour = getComputedStyle(probe).color;
+                probe.remove();
+                const style = getComputedStyle(document.querySelector('table.tb1'));
+                const sides = ['Top', 'Right', 'Bottom', 'Left'].map((side) => ({
+                    width: style[`border${side}Width`],
+                    style: style[`border${side}Style`],
+                    colour: style[`border${side}Color`],
+                }));
+                return { colour, sides };
+            }, borderColour);
+            for (const side of border.sides) {
+                assert.deepEqual(side, { width: borderWidth, style: 'solid', colour: border.colour });
+            }
+        });
+    });
+});
+
+describe('the buttons in the automatic look', () => {
+    const page = pages.automatic;
+
+    it('Top, Last, Back and Forward show the right image and stop the show', async () => {
+        await withPage(page, async (tab) => {
+            const steps = [
+                ['Last', 2],
+                ['Top', 0],
+                ['Forward', 1],
+                ['Forward', 2],
+                ['Forward', 2], // already at the end
+                ['Back', 1],
+                ['Back', 0],
+                ['Back', 0], // already at the start
+            ];
+            for (const [caption, expected] of steps) {
+                await press(tab, caption);
+                assert.equal(await shownIndex(tab, page), expected, `after ${caption}`);
+            }
+            await tab.clock.runFor(3 * page.delayMs);
+            assert.equal(await shownIndex(tab, page), 0, 'the show went on');
+        });
+    });
+
+    it('zooms by 10% per button and to the size chosen in the selector', async () => {
+        await withPage(page, async (tab) => {
+            const zoom = () =>
+                tab.evaluate(() => {
+                    const picture = document.getElementById('inm');
+                    return { style: picture.style.zoom, applied: getComputedStyle(picture).zoom };
+                });
+            assert.deepEqual(await zoom(), { style: '100%', applied: '1' });
+
+            await press(tab, 'Zoom in');
+            assert.deepEqual(await zoom(), { style: '110%', applied: '1.1' });
+            await press(tab, 'Zoom out');
+            await press(tab, 'Zoom out');
+            assert.deepEqual(await zoom(), { style: '90%', applied: '0.9' });
+
+            await tab.selectOption('#oPerc', { label: '150%' });
+            assert.deepEqual(await zoom(), { style: '150%', applied: '1.5' });
+            await tab.selectOption('#oPerc', { label: 'Size' });
+            assert.deepEqual(await zoom(), { style: '150%', applied: '1.5' });
+        });
+    });
+});
+
+describe('image texts with quote, backslash, </SCRIPT>, blank and non-ASCII letter', () => {
+    const page = pages.special;
+
+    it('reach the script unchanged', async () => {
+        await withPage(page, async (tab) => {
+            const texts = page.images.map((image) => image.text);
+            assert.deepEqual(await tab.evaluate(() => se), texts);
+        });
+    });
+
+    it('load their own image files', async () => {
+        await withPage(page, async (tab) => {
+            const last = page.images.length - 1;
+            const steps = [...Array(last).fill('Forward'), 'Top'];
+            const expected = [...page.images.slice(1), page.images[0]];
+            for (const [step, caption] of steps.entries()) {
+                const image = expected[step];
+                const loaded = await watchNextPicture(tab);
+                await press(tab, caption);
+                assert.equal(await shownIndex(tab, page), page.images.indexOf(image));
+                assert.deepEqual(await loaded(), { event: 'load', width: image.width }, image.text);
+            }
+        });
+    });
+});
