@@ -32,6 +32,11 @@ void CColorDlg::OnSelChange() {
     if (row < 0)
         return;
     m_swatchColor = ColorFromColorRef(g_colorValues[row]);
+    // The swatch lies under the prompt's first line: keep that line readable.
+    QPalette palette = m_staticPrompt->palette();
+    palette.setColor(QPalette::WindowText,
+                     qGray(m_swatchColor.rgb()) < 128 ? Qt::white : Qt::black);
+    m_staticPrompt->setPalette(palette);
     update();
 }
 

@@ -84,6 +84,8 @@ class ColorDlgTest : public QObject {
         QTest::newRow("fuchsia") << 45 << QColor(255, 0, 255);
         QTest::newRow("magenta") << 79 << QColor(255, 0, 255);
         QTest::newRow("darkseagreen") << 33 << QColor(0x8F, 0xBC, 0x8B);
+        QTest::newRow("navy") << 95 << QColor(0, 0, 0x80);
+        QTest::newRow("yellow") << 138 << QColor(255, 255, 0);
     }
     void selectingPaintsASwatchOfThePromptsSize() {
         QFETCH(int, row);
@@ -98,6 +100,8 @@ class ColorDlgTest : public QObject {
         QCOMPARE(painted.pixelColor(1, size.height() - 1), swatch);
         QCOMPARE(painted.pixelColor(1, size.height() + 1), background);
         QCOMPARE(painted.pixelColor(size.width() + 1, 1), background);
+        const QColor text = picker.prompt->palette().color(QPalette::WindowText);
+        QVERIFY2(qAbs(qGray(text.rgb()) - qGray(swatch.rgb())) >= 100, "the prompt is unreadable");
     }
 
     void theSwatchFollowsKeyboardSelection() {
