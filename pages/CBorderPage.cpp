@@ -124,9 +124,10 @@ void CBorderPage::OnNext() {
     }
     for (const ColorSetting& setting : kColorSettings) {
         if (BreaksOutOfStyle(ControlText(setting.editId))) {
-            Platform::ShowMessage(this, tr("The color for %1 cannot hold any of ; { } < > ' \" \\ "
-                                           "or a line break.")
-                                            .arg(SettingName(setting)));
+            Platform::ShowMessage(this,
+                                  tr("The color for \"%1\" cannot hold any of ; { } < > ' \" \\ "
+                                     "or a line break.")
+                                      .arg(SettingName(setting)));
             Control(setting.editId)->setFocus();
             return;
         }

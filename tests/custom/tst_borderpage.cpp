@@ -105,7 +105,11 @@ class BorderPageTest : public QObject {
 
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup() { QCOMPARE(ModalDriver::TakeFailures(), QStringList()); }
+    void init() { m_scratch.emplace(); }
+    void cleanup() {
+        m_scratch.reset();
+        QCOMPARE(ModalDriver::TakeFailures(), QStringList());
+    }
 
     void opensWithEmptyBoxesAndTheThinnestBorders() {
         Page page;
@@ -318,6 +322,7 @@ class BorderPageTest : public QObject {
             QVERIFY(html.contains(QByteArray("<td>") + name + "</td>"));
         }
         QCOMPARE(page.Colors(), QStringList(12, QString()));
+        opened.remove();
     }
 
     void aColorNamesPageThatCannotBeWrittenIsReported() {
@@ -335,7 +340,6 @@ class BorderPageTest : public QObject {
     }
 
     void backRunsAFreshSpeedPage() {
-        ScratchDirectory scratch;
         Page page;
         page.page.show();
         page.FillColors(QStringLiteral("red"));
@@ -393,6 +397,9 @@ class BorderPageTest : public QObject {
         QVERIFY(shell.Opened().isEmpty());
         QCOMPARE(page.page.result(), int(QDialog::Accepted));
     }
+
+  private:
+    std::optional<ScratchDirectory> m_scratch; // scratch files stay out of the way
 };
 
 QTEST_MAIN(BorderPageTest)
