@@ -2,14 +2,21 @@
 
 #include <QString>
 
+#include <array>
+
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-bool NeedsEscape(unsigned char byte)
+constexpr std::array<bool, 256> MakeEscapeTable()
 {
-    return byte < 0x20 || byte >= 0x80 || byte == '\\' || byte == '\'' || byte == '<';
+    std::array<bool, 256> table{};
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = byte < 0x20 || byte >= 0x80 || byte == '\\' || byte == '\'' || byte == '<';
+    return table;
 }
+
+constexpr std::array<bool, 256> kNeedsEscape = MakeEscapeTable();
 
 void AppendUnicodeEscape(QByteArray& out, char16_t unit)
 {
@@ -22,11 +29,22 @@ void AppendUnicodeEscape(QByteArray& out, char16_t unit)
     out.append(escape, sizeof escape);
 }
 
-// The slow path, taken only by texts that hold something to escape.
-void AppendEscaped(QByteArray& out, const QByteArray& utf8)
+} // namespace
+
+bool NeedsScriptEscape(const QByteArray& utf8)
 {
-    const QString text = QString::fromUtf8(utf8);
-    for (const QChar ch : text) {
+    // No early exit: a branch-free loop is faster over the short texts it sees.
+    bool needs = false;
+    for (const char byte : utf8)
+        needs |= kNeedsEscape[static_cast<unsigned char>(byte)];
+    return needs;
+}
+
+QByteArray EscapeForScriptString(const QByteArray& utf8)
+{
+    QByteArray out;
+    out.reserve(utf8.size() + 16);
+    for (const QChar ch : QString::fromUtf8(utf8)) {
         const char16_t unit = ch.unicode();
         if (unit == '\\')
             out.append("\\\\");
@@ -39,17 +57,5 @@ void AppendEscaped(QByteArray& out, const QByteArray& utf8)
         else
             out.append(static_cast<char>(unit));
     }
-}
-
-} // namespace
-
-void AppendScriptStringContent(QByteArray& out, const QByteArray& utf8)
-{
-    for (const char byte : utf8) {
-        if (NeedsEscape(static_cast<unsigned char>(byte))) {
-            AppendEscaped(out, utf8);
-            return;
-        }
-    }
-    out.append(utf8);
+    return out;
 }
