@@ -4,32 +4,40 @@
 #include "PageTexts.h"
 #include "ScriptString.h"
 
-#include <QHash>
-
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 // Appends the array text. A page may hold a million images, so the text is
-// sized first and then copied straight into place, with no piecewise appends.
-void AppendArrayText(QByteArray& out, const QByteArrayList& images)
-{
-    QHash<qsizetype, QByteArray> escaped; // only the few texts that need it
+// copied straight into place in one pass, with room made for the unescaped
+// size up front (the sizes alone need no visit to the texts) and more only
+// when an escape needs it.
+qsizetype UnescapedArraySize(const QByteArrayList& images) {
     qsizetype size = images.isEmpty() ? 0 : images.size() * 3 - 1;
-    for (qsizetype index = 0; index < images.size(); ++index) {
-        const QByteArray& image = images.at(index);
-        if (NeedsScriptEscape(image))
-            size += escaped.insert(index, EscapeForScriptString(image))->size();
-        else
-            size += image.size();
-    }
+    for (const QByteArray& image : images)
+        size += image.size();
+    return size;
+}
 
+void AppendArrayText(QByteArray& out, const QByteArrayList& images) {
     const qsizetype start = out.size();
-    out.resize(start + size);
+    out.resize(start + UnescapedArraySize(images));
+
     char* cursor = out.data() + start;
     for (qsizetype index = 0; index < images.size(); ++index) {
-        const auto found = escaped.constFind(index);
-        const QByteArray& text = found == escaped.cend() ? images.at(index) : *found;
+        const QByteArray& image = images.at(index);
+        const QByteArray escaped =
+            NeedsScriptEscape(image) ? EscapeForScriptString(image) : QByteArray();
+        const QByteArray& text = escaped.isNull() ? image : escaped;
+        if (text.size() > image.size()) {
+            const qsizetype offset = cursor - out.constData();
+            const qsizetype grown = out.size() + text.size() - image.size();
+            if (grown > out.capacity())
+                out.reserve(std::max(grown, out.capacity() * 2));
+            out.resize(grown);
+            cursor = out.data() + offset;
+        }
         if (index > 0)
             *cursor++ = ',';
         *cursor++ = '\'';
@@ -41,16 +49,14 @@ void AppendArrayText(QByteArray& out, const QByteArrayList& images)
 
 } // namespace
 
-QByteArray BuildArrayText(const QByteArrayList& images)
-{
+QByteArray BuildArrayText(const QByteArrayList& images) {
     QByteArray array;
     AppendArrayText(array, images);
     return array;
 }
 
 QByteArray BuildSlideshowPage(const QByteArrayList& images, const QByteArray& delay,
-                              const QByteArray& styleBlock)
-{
+                              const QByteArray& styleBlock) {
     const QByteArray script = LoadPageText(IDS_HTML_SCRIPT);
     const QByteArray body = LoadPageText(IDS_HTML_BODY);
     const QByteArray tail = LoadPageText(IDS_HTML_TAIL);
@@ -60,8 +66,8 @@ QByteArray BuildSlideshowPage(const QByteArrayList& images, const QByteArray& de
     // the page directly rather than built apart and copied in again.
     const qsizetype arrayAt = script.indexOf("%s");
     QByteArray page;
-    page.reserve(styleBlock.size() + script.size() + delay.size() + 64 + body.size() +
-                 tail.size());
+    page.reserve(styleBlock.size() + script.size() + UnescapedArraySize(images) + delay.size() +
+                 64 + body.size() + tail.size());
     page.append(styleBlock);
     page.append(script.constData(), arrayAt);
     AppendArrayText(page, images);
