@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,22 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
     return nullptr;
 }
 
+// The texts were fitted to the templates' own font; where the font at hand
+// runs wider, a label's text steps down in size rather than lose its end.
+void FitLabelText(QLabel& label) {
+    constexpr qreal kSmallestPointSize = 6.0;
+    QFont font = label.font();
+    const auto fits = [&] {
+        const QRect needed =
+            QFontMetrics(font).boundingRect(QRect(0, 0, label.width(), QWIDGETSIZE_MAX),
+                                            Qt::AlignLeft | Qt::TextWordWrap, label.text());
+        return needed.width() <= label.width() && needed.height() <= label.height();
+    };
+    while (!fits() && font.pointSizeF() > kSmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
+}
+
 // A combo box's template height includes its dropped-down list; closed, it is
 // as tall as the toolkit draws it. A picture takes its own size.
 QRect PlaceControl(const ControlTemplate& control, const DialogUnits& units, QWidget* widget) {
@@ -102,10 +119,23 @@ QRect PlaceControl(const ControlTemplate& control, const DialogUnits& units, QWi
     return rect;
 }
 
+// The templates were drawn for a narrow Windows font; where it is missing, a
+// font of like width keeps their labels on the lines they were drawn for.
+QString DialogFontFamily(const DialogTemplate& dialogTemplate) {
+    const QString family = QString::fromUtf8(dialogTemplate.fontName);
+    if (QFontDatabase::hasFamily(family))
+        return family;
+    for (const char* alike : {"Liberation Sans", "Arimo", "Arial"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(alike)))
+            return QString::fromLatin1(alike);
+    }
+    return family;
+}
+
 } // namespace
 
 QHash<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate) {
-    QFont font(QString::fromUtf8(dialogTemplate.fontName), dialogTemplate.pointSize);
+    QFont font(DialogFontFamily(dialogTemplate), dialogTemplate.pointSize);
     font.setStyleHint(QFont::SansSerif);
     dialog.setFont(font);
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
@@ -120,6 +150,8 @@ QHash<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialogTe
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = MakeControl(control, &dialog);
         widget->setGeometry(PlaceControl(control, units, widget));
+        if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull())
+            FitLabelText(*label);
         widget->setProperty("controlId", control.id);
         const bool tabStop = control.style & WS_TABSTOP;
         widget->setFocusPolicy(
