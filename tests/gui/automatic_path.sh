@@ -4,15 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 EXPECTED=$(realpath "$2")
 
-start_wizard
-wait_for_window "Kinetara - Image setting"
-type_text "myimage.gif"
-press alt+a
-press ctrl+a
-type_text "../../myimage.gif"
-press alt+a
-screenshot image-page
-press alt+n
+add_two_images_and_go_on
 
 wait_for_window "Automatic or Custom setting"
 screenshot mode-page

@@ -9,14 +9,7 @@ export XDG_CACHE_HOME=$WORK/cache
 # Moves the focus on by this many controls, in the page's tab order.
 tab() { press $(printf 'Tab %.0s' $(seq "$1")); }
 
-start_wizard
-wait_for_window "Kinetara - Image setting"
-type_text "myimage.gif"
-press alt+a
-press ctrl+a
-type_text "../../myimage.gif"
-press alt+a
-press alt+n
+add_two_images_and_go_on
 
 wait_for_window "Automatic or Custom setting"
 press alt+u

@@ -63,6 +63,20 @@ wait_for_window() {
 type_text() { xdotool type --delay 20 -- "$1"; }
 press() { xdotool key --delay 50 "$@"; }
 
+# Starts the wizard and fills the image list page with the two images of the
+# expected pages, typed and added with Alt+A, then goes on with Alt+N.
+add_two_images_and_go_on() {
+    start_wizard
+    wait_for_window "Kinetara - Image setting"
+    type_text "myimage.gif"
+    press alt+a
+    press ctrl+a
+    type_text "../../myimage.gif"
+    press alt+a
+    screenshot image-page
+    press alt+n
+}
+
 screenshot() {
     [[ -n ${SCREENSHOT_DIR:-} ]] || return 0
     mkdir -p "$SCREENSHOT_DIR"
