@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-FileResult FileResult::FromErrno(const QString& path, int error)
-{
+FileResult FileResult::FromErrno(const QString& path, int error) {
     return Failure(path, QString::fromLocal8Bit(std::strerror(error)));
 }

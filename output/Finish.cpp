@@ -7,8 +7,7 @@
 
 namespace {
 
-bool IsPlainDecimal(const QByteArray& text)
-{
+bool IsPlainDecimal(const QByteArray& text) {
     if (text.isEmpty())
         return false;
     for (const char ch : text) {
@@ -21,8 +20,7 @@ bool IsPlainDecimal(const QByteArray& text)
 } // namespace
 
 FileResult WriteSlideshow(const QString& outputPath, bool custom, const QByteArray& styleBlock,
-                          const QString& scratchDir)
-{
+                          const QString& scratchDir) {
     const ListItemsRead list = ReadListItems(scratchDir);
     if (!list.file)
         return list.file;

@@ -1,7 +1,6 @@
 #include "Format.h"
 
-void AppendFormatted(QByteArray& out, const QByteArray& format, const QList<FormatArg>& args)
-{
+void AppendFormatted(QByteArray& out, const QByteArray& format, const QList<FormatArg>& args) {
     qsizetype next = 0;
     qsizetype copiedUpTo = 0;
     for (qsizetype at = format.indexOf('%'); at >= 0 && at + 1 < format.size();
@@ -27,8 +26,7 @@ void AppendFormatted(QByteArray& out, const QByteArray& format, const QList<Form
     out.append(format.constData() + copiedUpTo, format.size() - copiedUpTo);
 }
 
-QByteArray FormatText(const QByteArray& format, const QList<FormatArg>& args)
-{
+QByteArray FormatText(const QByteArray& format, const QList<FormatArg>& args) {
     QByteArray out;
     AppendFormatted(out, format, args);
     return out;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-
 #include <variant>
 
 // One argument of FormatText: bytes for %s, a signed integer for %i.

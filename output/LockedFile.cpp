@@ -1,20 +1,17 @@
 #include "LockedFile.h"
 
 #include <QFile>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-LockedFile::~LockedFile()
-{
+LockedFile::~LockedFile() {
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-FileResult LockedFile::Open(const QString& path, Mode mode)
-{
+FileResult LockedFile::Open(const QString& path, Mode mode) {
     // Non-blocking, so that a pipe with no reader fails instead of hanging.
     const int flags = (mode == ReadOnly ? O_RDONLY : O_WRONLY | O_NONBLOCK) | O_CLOEXEC;
     m_fd = ::open(QFile::encodeName(path).constData(), flags);
@@ -25,7 +22,8 @@ FileResult LockedFile::Open(const QString& path, Mode mode)
         ::close(m_fd);
         m_fd = -1;
         if (error == EWOULDBLOCK)
-            return FileResult::Failure(path, QStringLiteral("The file is in use by another program."));
+            return FileResult::Failure(path,
+                                       QStringLiteral("The file is in use by another program."));
         return FileResult::FromErrno(path, error);
     }
     return FileResult::Success();

@@ -7,7 +7,7 @@
 // A file descriptor held under an exclusive, non-blocking lock, so that two
 // openers never share a file: the second open fails instead of waiting.
 class LockedFile {
-public:
+  public:
     enum Mode { ReadOnly, WriteOnly };
 
     LockedFile() = default;
@@ -18,6 +18,6 @@ public:
     FileResult Open(const QString& path, Mode mode);
     int fd() const { return m_fd; }
 
-private:
+  private:
     int m_fd = -1;
 };

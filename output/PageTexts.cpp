@@ -23,8 +23,7 @@ constexpr char kStyleCustom[] =
 
 } // namespace
 
-QByteArray LoadPageText(int id)
-{
+QByteArray LoadPageText(int id) {
     switch (id) {
     case IDS_HTML_STYLE_DEFAULT:
         return QByteArray::fromRawData(kStyleDefault, sizeof kStyleDefault - 1);

@@ -4,7 +4,6 @@
 #include "WholeFile.h"
 
 #include <QFile>
-
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -15,9 +14,7 @@ constexpr qsizetype kReadBufferSize = 4096;
 
 // Hands each line of a file to onLine until it returns false; the end of the
 // file ends the last line. A CR is part of the line end only right before LF.
-template <typename OnLine>
-FileResult ReadLines(const QString& path, OnLine onLine)
-{
+template <typename OnLine> FileResult ReadLines(const QString& path, OnLine onLine) {
     LockedFile file;
     if (FileResult opened = file.Open(path, LockedFile::ReadOnly); !opened)
         return opened;
@@ -59,16 +56,14 @@ FileResult ReadLines(const QString& path, OnLine onLine)
 
 } // namespace
 
-QString ScratchFilePath(const QString& scratchDir, const char* name)
-{
+QString ScratchFilePath(const QString& scratchDir, const char* name) {
     const QString bare = QString::fromLatin1(name);
     if (scratchDir.isEmpty())
         return bare;
     return scratchDir.endsWith(u'/') ? scratchDir + bare : scratchDir + u'/' + bare;
 }
 
-FileResult WriteListItems(const QByteArrayList& images, const QString& scratchDir)
-{
+FileResult WriteListItems(const QByteArrayList& images, const QString& scratchDir) {
     qsizetype size = 0;
     for (const QByteArray& image : images)
         size += image.size() + 2;
@@ -81,13 +76,11 @@ FileResult WriteListItems(const QByteArrayList& images, const QString& scratchDi
     return WriteWholeFile(ScratchFilePath(scratchDir, kListItemsFile), records);
 }
 
-FileResult WriteSpeed(const QByteArray& delay, const QString& scratchDir)
-{
+FileResult WriteSpeed(const QByteArray& delay, const QString& scratchDir) {
     return WriteWholeFile(ScratchFilePath(scratchDir, kSpeedFile), delay);
 }
 
-ListItemsRead ReadListItems(const QString& scratchDir)
-{
+ListItemsRead ReadListItems(const QString& scratchDir) {
     ListItemsRead read;
     read.file = ReadLines(ScratchFilePath(scratchDir, kListItemsFile), [&](const QByteArray& line) {
         if (line.isEmpty())
@@ -98,8 +91,7 @@ ListItemsRead ReadListItems(const QString& scratchDir)
     return read;
 }
 
-SpeedRead ReadSpeed(const QString& scratchDir)
-{
+SpeedRead ReadSpeed(const QString& scratchDir) {
     SpeedRead read;
     read.file = ReadLines(ScratchFilePath(scratchDir, kSpeedFile), [&](const QByteArray& line) {
         read.delay = line;
@@ -108,8 +100,7 @@ SpeedRead ReadSpeed(const QString& scratchDir)
     return read;
 }
 
-FileResult RemoveScratchFile(const char* name, const QString& scratchDir)
-{
+FileResult RemoveScratchFile(const char* name, const QString& scratchDir) {
     const QString path = ScratchFilePath(scratchDir, name);
     if (::unlink(QFile::encodeName(path).constData()) != 0)
         return FileResult::FromErrno(path, errno);

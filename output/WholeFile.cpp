@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -14,16 +13,14 @@
 namespace {
 
 // Where the bytes really go: the final target of a chain of symbolic links.
-QString ResolveLinks(const QString& path)
-{
+QString ResolveLinks(const QString& path) {
     QFileInfo info(path);
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
     return info.filePath();
 }
 
-FileResult WriteAll(int fd, const QByteArray& bytes, const QString& path)
-{
+FileResult WriteAll(int fd, const QByteArray& bytes, const QString& path) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -40,16 +37,14 @@ FileResult WriteAll(int fd, const QByteArray& bytes, const QString& path)
 }
 
 // A file made here gets the mode an ordinary create would give it.
-mode_t NewFileMode()
-{
+mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
 FileResult ReplaceByRename(const QString& path, const QByteArray& target, mode_t mode,
-                           const QByteArray& bytes)
-{
+                           const QByteArray& bytes) {
     QByteArray temporary = target + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
@@ -69,8 +64,7 @@ FileResult ReplaceByRename(const QString& path, const QByteArray& target, mode_t
 
 } // namespace
 
-FileResult WriteWholeFile(const QString& path, const QByteArray& bytes)
-{
+FileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
     const QString target = ResolveLinks(path);
     const QByteArray nativeTarget = QFile::encodeName(target);
 

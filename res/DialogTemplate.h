@@ -41,17 +41,17 @@ enum class ControlClass { Static, Button, Edit, ComboBox, ListBox, ListView };
 
 struct ControlTemplate {
     ControlClass controlClass;
-    int id;             // -1 for controls nobody addresses
-    const char* text;   // UTF-8; "&" marks an access letter, "\n" a line break
-    int x, y, cx, cy;   // dialog units
+    int id;           // -1 for controls nobody addresses
+    const char* text; // UTF-8; "&" marks an access letter, "\n" a line break
+    int x, y, cx, cy; // dialog units
     std::uint32_t style;
-    int image = 0;      // icon or bitmap resource of an SS_ICON / SS_BITMAP static
+    int image = 0; // icon or bitmap resource of an SS_ICON / SS_BITMAP static
 };
 
 struct DialogTemplate {
     int id;
     const char* caption;
-    int cx, cy;         // dialog units
+    int cx, cy; // dialog units
     std::uint32_t style;
     std::uint32_t exStyle;
     const char* fontName;
