@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <limits>
 
 namespace {
 
@@ -76,8 +77,12 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
         return MakeStatic(control, parent);
     case ControlClass::Button:
         return MakeButton(control, parent);
-    case ControlClass::Edit:
-        return new QLineEdit(parent);
+    case ControlClass::Edit: {
+        // Kinetara sets no limit of its own on a text; Qt's default is 32767.
+        auto* edit = new QLineEdit(parent);
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        return edit;
+    }
     case ControlClass::ComboBox:
         return new QComboBox(parent);
     case ControlClass::ListBox:

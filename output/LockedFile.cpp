@@ -12,8 +12,9 @@ LockedFile::~LockedFile() {
 }
 
 FileResult LockedFile::Open(const QString& path, Mode mode) {
-    // Non-blocking, so that a pipe with no reader fails instead of hanging.
-    const int flags = (mode == ReadOnly ? O_RDONLY : O_WRONLY | O_NONBLOCK) | O_CLOEXEC;
+    // Non-blocking, so that neither a pipe nor a device can keep the open
+    // waiting: a pipe with no reader fails at once.
+    const int flags = (mode == ReadOnly ? O_RDONLY : O_WRONLY) | O_NONBLOCK | O_CLOEXEC;
     m_fd = ::open(QFile::encodeName(path).constData(), flags);
     if (m_fd < 0)
         return FileResult::FromErrno(path, errno);
@@ -22,8 +23,7 @@ FileResult LockedFile::Open(const QString& path, Mode mode) {
         ::close(m_fd);
         m_fd = -1;
         if (error == EWOULDBLOCK)
-            return FileResult::Failure(path,
-                                       QStringLiteral("The file is in use by another program."));
+            return FileResult::Failure(path, FileError::InUseByAnotherProgram);
         return FileResult::FromErrno(path, error);
     }
     return FileResult::Success();

@@ -1,6 +1,5 @@
 #include "ScriptString.h"
 
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -26,6 +25,49 @@ void AppendUnicodeEscape(QByteArray& out, char16_t unit) {
                            kHexDigits[(unit >> 4) & 0xF],
                            kHexDigits[unit & 0xF]};
     out.append(escape, sizeof escape);
+}
+
+// The character that starts at bytes[at], moving at past it. Every character
+// counts, a byte-order mark too. A byte that starts no valid UTF-8 sequence is
+// taken as the Latin-1 character of that byte, so that no byte is ever lost.
+char32_t DecodeUtf8(const unsigned char* bytes, qsizetype size, qsizetype& at) {
+    const unsigned char lead = bytes[at];
+    int length = 1;
+    char32_t code = lead;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        if (lead == 0xE0)
+            low = 0xA0;
+        else if (lead == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F;
+    }
+    if (length == 1 || at + length > size) {
+        ++at;
+        return lead;
+    }
+    for (int index = 1; index < length; ++index) {
+        const unsigned char next = bytes[at + index];
+        const bool fits = index == 1 ? next >= low && next <= high : (next & 0xC0) == 0x80;
+        if (!fits) {
+            ++at;
+            return lead;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    at += length;
+    return code;
 }
 
 } // namespace
@@ -61,18 +103,25 @@ bool NeedsScriptEscape(const QByteArray& utf8) {
 QByteArray EscapeForScriptString(const QByteArray& utf8) {
     QByteArray out;
     out.reserve(utf8.size() + 16);
-    for (const QChar ch : QString::fromUtf8(utf8)) {
-        const char16_t unit = ch.unicode();
-        if (unit == '\\')
+    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.constData());
+    const qsizetype size = utf8.size();
+    for (qsizetype at = 0; at < size;) {
+        const char32_t code = DecodeUtf8(bytes, size, at);
+        if (code == '\\')
             out.append("\\\\");
-        else if (unit == '\'')
+        else if (code == '\'')
             out.append("\\'");
-        else if (unit == '<')
+        else if (code == '<')
             out.append("\\x3C");
-        else if (unit < 0x20 || unit >= 0x80)
-            AppendUnicodeEscape(out, unit);
-        else
-            out.append(static_cast<char>(unit));
+        else if (code >= 0x20 && code < 0x80)
+            out.append(static_cast<char>(code));
+        else if (code < 0x10000)
+            AppendUnicodeEscape(out, static_cast<char16_t>(code));
+        else {
+            const char32_t offset = code - 0x10000;
+            AppendUnicodeEscape(out, static_cast<char16_t>(0xD800 + (offset >> 10)));
+            AppendUnicodeEscape(out, static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
+        }
     }
     return out;
 }

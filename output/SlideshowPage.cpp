@@ -21,30 +21,32 @@ qsizetype UnescapedArraySize(const QByteArrayList& images) {
 }
 
 void AppendArrayText(QByteArray& out, const QByteArrayList& images) {
-    const qsizetype start = out.size();
-    out.resize(start + UnescapedArraySize(images));
-
-    char* cursor = out.data() + start;
+    qsizetype at = out.size();
+    out.resize(at + UnescapedArraySize(images));
     for (qsizetype index = 0; index < images.size(); ++index) {
         const QByteArray& image = images.at(index);
         const QByteArray escaped =
             NeedsScriptEscape(image) ? EscapeForScriptString(image) : QByteArray();
         const QByteArray& text = escaped.isNull() ? image : escaped;
-        if (text.size() > image.size()) {
-            const qsizetype offset = cursor - out.constData();
-            const qsizetype grown = out.size() + text.size() - image.size();
-            if (grown > out.capacity())
-                out.reserve(std::max(grown, out.capacity() * 2));
-            out.resize(grown);
-            cursor = out.data() + offset;
+        // The room left must hold this text, its quotes and comma, and the
+        // unescaped size of every text still to come.
+        const qsizetype needed = out.size() + text.size() - image.size();
+        if (needed > out.size()) {
+            if (needed > out.capacity())
+                out.reserve(std::max(needed, out.capacity() * 2));
+            out.resize(needed);
         }
+        char* cursor = out.data() + at;
         if (index > 0)
             *cursor++ = ',';
         *cursor++ = '\'';
         std::memcpy(cursor, text.constData(), static_cast<size_t>(text.size()));
         cursor += text.size();
         *cursor++ = '\'';
+        at = cursor - out.constData();
     }
+    // Whatever the escaping did, the text ends where the last quote was written.
+    out.resize(at);
 }
 
 } // namespace

@@ -7,18 +7,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// Where the bytes really go: the final target of a chain of symbolic links.
-QString ResolveLinks(const QString& path) {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.filePath();
-}
 
 FileResult WriteAll(int fd, const QByteArray& bytes, const QString& path) {
     const char* data = bytes.constData();
@@ -43,8 +36,24 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// A rename is durable only once the folder that holds the name is synced.
+FileResult SyncFolderOf(const QByteArray& target, const QString& path) {
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return FileResult::FromErrno(path, errno);
+    FileResult result = FileResult::Success();
+    if (::fsync(fd) != 0)
+        result = FileResult::FromErrno(path, errno);
+    ::close(fd);
+    return result;
+}
+
+// Writes bytes to a temporary file beside target, syncs it and renames it over
+// target. With keepLockedFd the new file is locked and kept open for the caller.
 FileResult ReplaceByRename(const QString& path, const QByteArray& target, mode_t mode,
-                           const QByteArray& bytes) {
+                           const QByteArray& bytes, int* keepLockedFd) {
     QByteArray temporary = target + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
@@ -53,16 +62,45 @@ FileResult ReplaceByRename(const QString& path, const QByteArray& target, mode_t
     FileResult result = WriteAll(fd, bytes, path);
     if (result && ::fchmod(fd, mode) != 0)
         result = FileResult::FromErrno(path, errno);
-    if (::close(fd) != 0 && result)
+    if (result && ::fsync(fd) != 0)
+        result = FileResult::FromErrno(path, errno);
+    if (result && keepLockedFd && ::flock(fd, LOCK_EX | LOCK_NB) != 0)
         result = FileResult::FromErrno(path, errno);
     if (result && ::rename(temporary.constData(), target.constData()) != 0)
         result = FileResult::FromErrno(path, errno);
     if (!result)
         ::unlink(temporary.constData());
+    else
+        result = SyncFolderOf(target, path);
+
+    if (result && keepLockedFd) {
+        *keepLockedFd = fd;
+        return result;
+    }
+    if (::close(fd) != 0 && result)
+        result = FileResult::FromErrno(path, errno);
     return result;
 }
 
+// A device or a pipe cannot be replaced by a file: the bytes go into it. The
+// open did not wait for a pipe's reader; the writes do, as any writer's would.
+FileResult WriteInPlace(const LockedFile& file, const QByteArray& bytes, const QString& path) {
+    const int flags = ::fcntl(file.fd(), F_GETFL);
+    if (flags < 0 || ::fcntl(file.fd(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return FileResult::FromErrno(path, errno);
+    if (::ftruncate(file.fd(), 0) != 0 && errno != EINVAL)
+        return FileResult::FromErrno(path, errno);
+    return WriteAll(file.fd(), bytes, path);
+}
+
 } // namespace
+
+QString ResolveLinks(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
 
 FileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
     const QString target = ResolveLinks(path);
@@ -72,20 +110,21 @@ FileResult WriteWholeFile(const QString& path, const QByteArray& bytes) {
     if (::stat(nativeTarget.constData(), &existing) != 0) {
         if (errno != ENOENT)
             return FileResult::FromErrno(path, errno);
-        return ReplaceByRename(path, nativeTarget, NewFileMode(), bytes);
+        return ReplaceByRename(path, nativeTarget, NewFileMode(), bytes, nullptr);
     }
 
     // Opening for writing also refuses a folder or a file we may not write,
     // and the lock keeps another opener out while the new file is made.
     LockedFile lock;
-    if (FileResult opened = lock.Open(target, LockedFile::WriteOnly); !opened)
-        return FileResult::Failure(path, opened.reason);
-
-    // A device or a pipe cannot be replaced by a file: write into it instead.
-    if (!S_ISREG(existing.st_mode)) {
-        if (::ftruncate(lock.fd(), 0) != 0 && errno != EINVAL)
-            return FileResult::FromErrno(path, errno);
-        return WriteAll(lock.fd(), bytes, path);
+    if (FileResult opened = lock.Open(target, LockedFile::WriteOnly); !opened) {
+        opened.path = path;
+        return opened;
     }
-    return ReplaceByRename(path, nativeTarget, existing.st_mode & 07777, bytes);
+    if (!S_ISREG(existing.st_mode))
+        return WriteInPlace(lock, bytes, path);
+    return ReplaceByRename(path, nativeTarget, existing.st_mode & 07777, bytes, nullptr);
+}
+
+FileResult ReplaceEntry(const QString& path, const QByteArray& bytes, int& lockedFd) {
+    return ReplaceByRename(path, QFile::encodeName(path), NewFileMode(), bytes, &lockedFd);
 }

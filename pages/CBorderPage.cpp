@@ -3,6 +3,7 @@
 #include "CColorDlg.h"
 #include "CSpeedPage.h"
 #include "ColorNamesPage.h"
+#include "CustomStyle.h"
 #include "Format.h"
 #include "PageTexts.h"
 #include "Platform.h"
@@ -11,7 +12,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <algorithm>
 
 namespace {
 
@@ -52,13 +52,6 @@ const int kStyleArgumentIds[] = {
     1057, 1045, 1061, 1050, 1063, 1052, 1064, 1048, 1062, // TD.td1
     1003, 1067,                                           // .b1, SELECT
 };
-
-// Characters that would end the CSS value early or the style element itself,
-// so that a colour could rewrite the rest of the page.
-bool BreaksOutOfStyle(const QString& color) {
-    static const QString kBreakers = QStringLiteral(";{}<>'\"\\\r\n");
-    return std::any_of(color.cbegin(), color.cend(), [](QChar c) { return kBreakers.contains(c); });
-}
 
 QString SettingName(const ColorSetting& setting) {
     const QString label = QString::fromLatin1(setting.label);
@@ -123,10 +116,10 @@ void CBorderPage::OnNext() {
         }
     }
     for (const ColorSetting& setting : kColorSettings) {
-        if (BreaksOutOfStyle(ControlText(setting.editId))) {
+        if (ColorBreaksOutOfStyle(ControlText(setting.editId).toUtf8())) {
             Platform::ShowMessage(this,
                                   tr("The color for \"%1\" cannot hold any of ; { } < > ' \" \\ "
-                                     "or a line break.")
+                                     "or a line break, nor /* or an unbalanced bracket.")
                                       .arg(SettingName(setting)));
             Control(setting.editId)->setFocus();
             return;

@@ -2,6 +2,7 @@
 
 #include "CAboutDlg.h"
 #include "CModePage.h"
+#include "ImageLimit.h"
 #include "Images.h"
 #include "Platform.h"
 #include "ScratchFiles.h"
@@ -107,6 +108,13 @@ void CImagePage::OnNext() {
     const int count = m_listImages->topLevelItemCount();
     if (count < 2) {
         Platform::ShowMessage(this, IDS_NEED_TWO);
+        return;
+    }
+    if (count > kMaxImages) {
+        Platform::ShowMessage(this, tr("A slideshow can hold at most %1 images, and the list holds "
+                                       "%2. Remove some before you go on.")
+                                        .arg(kMaxImages)
+                                        .arg(count));
         return;
     }
     QByteArrayList images;

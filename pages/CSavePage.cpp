@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "Strings.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 CSavePage::CSavePage() : WizardPage(IDD, IDC_FINISH), m_editPath(ControlAs<QLineEdit>(IDC_PATH)) {
@@ -20,11 +21,21 @@ void CSavePage::OnFinish() {
         Platform::ShowMessage(this, IDS_NEED_PATH);
         return;
     }
-    // On failure the page stays with its path and the scratch files stay too,
-    // so the user can try again, for example with another path.
-    if (const FileResult written = WriteSlideshow(path, m_bCustom != 0, m_strStyle); !written) {
-        Platform::ShowFileFailure(this, tr("The slideshow page could not be written."), written);
+    // When no page was written, the page stays with its path and the scratch
+    // files stay too, so the user can try again, for example with another path.
+    const SlideshowWritten written = WriteSlideshow(path, m_bCustom != 0, m_strStyle);
+    if (!written.pageWritten) {
+        Platform::ShowFileFailure(this, tr("The slideshow page could not be written."),
+                                  written.failure);
         return;
+    }
+    // A scratch file left behind loses nothing: the page is written all the same.
+    if (!written.failure) {
+        Platform::ShowFileFailure(
+            this,
+            tr("The slideshow page was written to %1, but a scratch file could not be removed.")
+                .arg(QFileInfo(path).absoluteFilePath()),
+            written.failure);
     }
     Platform::OpenInShell(path);
     accept();

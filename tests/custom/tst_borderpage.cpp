@@ -188,6 +188,7 @@ class BorderPageTest : public QObject {
         QTest::newRow("no colour at all") << "notacolor";
         QTest::newRow("blanks") << "   ";
         QTest::newRow("percent signs") << "%s%i%";
+        QTest::newRow("nested brackets") << "rgb(calc(100 + 155), 0, 0)";
     }
     void colorTextsAreTakenAsTyped() {
         QFETCH(QString, color);
@@ -232,6 +233,17 @@ class BorderPageTest : public QObject {
                                       << "border-right: (TD setting:)";
         QTest::newRow("a rule of its own") << 1064 << "red}body{x:y"
                                            << "border-bottom: (TD setting:)";
+        // Each of these swallows the rules after it.
+        QTest::newRow("comment") << 1003 << "red/*"
+                                 << "Font color:";
+        QTest::newRow("unclosed (") << 1055 << "rgb(255, 0, 0"
+                                    << "background-color: (TABLE setting:)";
+        QTest::newRow("unclosed [") << 1057 << "[red"
+                                    << "background-color: (TD setting:)";
+        QTest::newRow(") before (") << 1064 << ")red("
+                                    << "border-bottom: (TD setting:)";
+        QTest::newRow("crossed pairs") << 1067 << "([)]"
+                                       << "Select box background-color:";
     }
     void nextRefusesAColorThatBreaksTheStyle() {
         QFETCH(int, box);

@@ -3,12 +3,15 @@
 #include "CaseName.h"
 #include "ScratchDirTest.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
-
-constexpr char kInUse[] = "The file is in use by another program.";
-constexpr char kNoSuchFile[] = "No such file or directory";
 
 using ScratchFilesTest = ScratchDirTest;
 
@@ -46,12 +49,12 @@ TEST_F(ScratchFilesTest, ShorterContentReplacesLongerWhole) {
 TEST_F(ScratchFilesTest, MissingFilesAreReportedAndReadAsNothing) {
     const ListItemsRead list = ReadListItems(m_scratch.path());
     EXPECT_EQ(list.file.path, ScratchPath("listitems"));
-    EXPECT_EQ(list.file.reason, kNoSuchFile);
+    EXPECT_EQ(list.file.systemError, ENOENT);
     EXPECT_TRUE(list.images.isEmpty());
 
     const SpeedRead speed = ReadSpeed(m_scratch.path());
     EXPECT_EQ(speed.file.path, ScratchPath("speed"));
-    EXPECT_EQ(speed.file.reason, kNoSuchFile);
+    EXPECT_EQ(speed.file.systemError, ENOENT);
     EXPECT_TRUE(speed.delay.isEmpty());
 }
 
@@ -59,14 +62,15 @@ TEST_F(ScratchFilesTest, WritersReportAFolderThatIsNotThere) {
     const QString gone = m_scratch.filePath("gone");
     const FileResult list = WriteListItems({"a.gif"}, gone);
     EXPECT_EQ(list.path, gone + "/listitems");
-    EXPECT_EQ(list.reason, kNoSuchFile);
+    EXPECT_EQ(list.systemError, ENOENT);
 
     const FileResult speed = WriteSpeed("2000", gone);
     EXPECT_EQ(speed.path, gone + "/speed");
-    EXPECT_EQ(speed.reason, kNoSuchFile);
+    EXPECT_EQ(speed.systemError, ENOENT);
 }
 
-TEST_F(ScratchFilesTest, FileHeldByAnotherOpenerCannotBeOpened) {
+// Another Kinetara window holds the files it wrote under just such a lock.
+TEST_F(ScratchFilesTest, FileHeldByAnotherWindowIsNeitherReadNorReplaced) {
     WriteBytes(ScratchPath("listitems"), "old.gif\r\n");
     WriteBytes(ScratchPath("speed"), "4000");
     HoldLockOn(ScratchPath("listitems"));
@@ -74,14 +78,108 @@ TEST_F(ScratchFilesTest, FileHeldByAnotherOpenerCannotBeOpened) {
 
     const ListItemsRead list = ReadListItems(m_scratch.path());
     EXPECT_EQ(list.file.path, ScratchPath("listitems"));
-    EXPECT_EQ(list.file.reason, kInUse);
+    EXPECT_EQ(list.file.error, FileError::InUseByAnotherWindow);
     EXPECT_TRUE(list.images.isEmpty());
-    EXPECT_EQ(ReadSpeed(m_scratch.path()).file.reason, kInUse);
+    EXPECT_EQ(ReadSpeed(m_scratch.path()).file.error, FileError::InUseByAnotherWindow);
 
-    EXPECT_EQ(WriteListItems({"new.gif"}, m_scratch.path()).reason, kInUse);
-    EXPECT_EQ(WriteSpeed("500", m_scratch.path()).reason, kInUse);
+    EXPECT_EQ(WriteListItems({"new.gif"}, m_scratch.path()).error, FileError::InUseByAnotherWindow);
+    EXPECT_EQ(WriteSpeed("500", m_scratch.path()).error, FileError::InUseByAnotherWindow);
     EXPECT_EQ(ReadBytes(ScratchPath("listitems")), "old.gif\r\n");
     EXPECT_EQ(ReadBytes(ScratchPath("speed")), "4000");
+}
+
+TEST_F(ScratchFilesTest, WritersReplaceASymbolicLinkInsteadOfWritingThroughIt) {
+    const QString notes = OutputPath("notes.txt");
+    WriteBytes(notes, "my notes");
+    for (const char* name : {"listitems", "speed"})
+        ASSERT_TRUE(QFile::link(notes, ScratchPath(name)));
+
+    ASSERT_TRUE(WriteListItems({"a.gif"}, m_scratch.path()));
+    ASSERT_TRUE(WriteSpeed("500", m_scratch.path()));
+
+    EXPECT_EQ(ReadBytes(notes), "my notes");
+    EXPECT_FALSE(QFileInfo(ScratchPath("listitems")).isSymLink());
+    EXPECT_EQ(ReadBytes(ScratchPath("listitems")), "a.gif\r\n");
+    EXPECT_EQ(ReadBytes(ScratchPath("speed")), "500");
+}
+
+struct SpecialFileCase {
+    const char* name;
+    void (*make)(const QString& path);
+};
+
+class ScratchSpecialFileTest : public ScratchDirTest,
+                               public ::testing::WithParamInterface<SpecialFileCase> {};
+
+// A pipe would block the read for ever, /dev/zero would fill the memory.
+TEST_P(ScratchSpecialFileTest, ReadersRefuseAnythingButARegularFileAtOnce) {
+    for (const char* name : {"listitems", "speed"})
+        GetParam().make(ScratchPath(name));
+
+    const ListItemsRead list = ReadListItems(m_scratch.path());
+    EXPECT_EQ(list.file.error, FileError::NotARegularFile);
+    EXPECT_EQ(list.file.path, ScratchPath("listitems"));
+    EXPECT_TRUE(list.images.isEmpty());
+    EXPECT_EQ(ReadSpeed(m_scratch.path()).file.error, FileError::NotARegularFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ScratchSpecialFileTest,
+    ::testing::Values(
+        SpecialFileCase{"Pipe",
+                        [](const QString& path) {
+                            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+                        }},
+        SpecialFileCase{"LinkToDevZero",
+                        [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); }},
+        SpecialFileCase{"Folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }}),
+    CaseName());
+
+// Two windows started in one folder: while one holds its list, the other can
+// neither read it as its own nor put its list in its place.
+TEST_F(ScratchFilesTest, FileWrittenByAnotherProcessIsHeldUntilItEnds) {
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        const bool written = WriteListItems({"theirs.gif"}, m_scratch.path()).ok();
+        char byte = written ? 1 : 0;
+        (void)!::write(ready[1], &byte, 1);
+        (void)!::read(release[0], &byte, 1);
+        ::_exit(0);
+    }
+    char written = 0;
+    ASSERT_EQ(::read(ready[0], &written, 1), 1);
+    ASSERT_EQ(written, 1);
+
+    EXPECT_EQ(WriteListItems({"mine.gif"}, m_scratch.path()).error,
+              FileError::InUseByAnotherWindow);
+    EXPECT_EQ(ReadListItems(m_scratch.path()).file.error, FileError::InUseByAnotherWindow);
+    EXPECT_EQ(ReadBytes(ScratchPath("listitems")), "theirs.gif\r\n");
+
+    ASSERT_EQ(::write(release[1], &written, 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    for (const int fd : {ready[0], ready[1], release[0], release[1]})
+        ::close(fd);
+
+    EXPECT_TRUE(WriteListItems({"mine.gif"}, m_scratch.path()));
+    EXPECT_EQ(ReadListItems(m_scratch.path()).images, QByteArrayList{"mine.gif"});
+}
+
+TEST_F(ScratchFilesTest, OnlyTheFileThatWasReadIsRemoved) {
+    ASSERT_TRUE(WriteSpeed("500", m_scratch.path()));
+    const SpeedRead first = ReadSpeed(m_scratch.path());
+    ASSERT_TRUE(WriteSpeed("4000", m_scratch.path()));
+
+    EXPECT_TRUE(RemoveScratchFile("speed", first.identity, m_scratch.path()));
+    EXPECT_EQ(ReadBytes(ScratchPath("speed")), "4000");
+
+    EXPECT_TRUE(RemoveScratchFile("speed", ReadSpeed(m_scratch.path()).identity, m_scratch.path()));
+    EXPECT_FALSE(QFile::exists(ScratchPath("speed")));
 }
 
 struct ListCase {

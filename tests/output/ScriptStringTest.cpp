@@ -42,6 +42,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "a\\u2028b"},
         EscapeCase{"ParagraphSeparator", "\xe2\x80\xa9", "\\u2029"},
         EscapeCase{"OutsideBasicPlaneAsSurrogatePair", "\xf0\x9f\x98\x80", "\\uD83D\\uDE00"},
+        EscapeCase{"ByteOrderMarkFirstAndLater",
+                   "\xef\xbb\xbf"
+                   "a\xef\xbb\xbf",
+                   "\\uFEFFa\\uFEFF"},
+        // Bytes that are no UTF-8 are kept as the Latin-1 characters they are.
+        EscapeCase{"StrayLatin1Byte", "caf\xe9.gif", "caf\\u00E9.gif"},
+        EscapeCase{"CutSequenceAtTheEnd", "a\xe2\x80", "a\\u00E2\\u0080"},
+        EscapeCase{"EncodedSurrogateIsNoCharacter", "\xed\xa0\x80", "\\u00ED\\u00A0\\u0080"},
         EscapeCase{"RestUnchangedBesideAnEscape", "a'b%c d\"e>f", "a\\'b%c d\"e>f"}),
     CaseName());
 

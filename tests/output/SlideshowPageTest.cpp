@@ -87,6 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArrayCase{"PercentSigns", {"100%.gif", "%s%i.gif"}, "'100%.gif','%s%i.gif'"},
         ArrayCase{"Blanks", {" my image .gif", "   "}, "' my image .gif','   '"},
         ArrayCase{"QuoteAndBackslash", {"it's.gif", "a\\b.gif"}, "'it\\'s.gif','a\\\\b.gif'"},
+        // A leading byte-order mark is a character like any other.
+        ArrayCase{"ByteOrderMarkFirst",
+                  {"\xef\xbb\xbf"
+                   "a.gif",
+                   "b.gif"},
+                  "'\\uFEFFa.gif','b.gif'"},
         ArrayCase{"ScriptEndAndNonAscii", {"</SCRIPT>\xc3\xa9.gif"}, "'\\x3C/SCRIPT>\\u00E9.gif'"}),
     CaseName());
 

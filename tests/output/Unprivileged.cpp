@@ -1,6 +1,7 @@
 #include "Unprivileged.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,7 +49,10 @@ std::optional<FileResult> RunUnprivileged(const std::function<FileResult()>& wor
             ::_exit(kCouldNotDropPrivileges);
         const FileResult result = work();
         // _exit: the child must not run the test framework's exit handlers.
-        ::_exit(WriteAll(pipeFds[1], result.path.toUtf8() + '\0' + result.reason.toUtf8()) ? 0 : 1);
+        const QByteArray message = result.path.toUtf8() + '\0' +
+                                   QByteArray::number(static_cast<int>(result.error)) + '\0' +
+                                   QByteArray::number(result.systemError);
+        ::_exit(WriteAll(pipeFds[1], message) ? 0 : 1);
     }
 
     ::close(pipeFds[1]);
@@ -57,9 +61,13 @@ std::optional<FileResult> RunUnprivileged(const std::function<FileResult()>& wor
     int status = 0;
     if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
-    const qsizetype split = message.indexOf('\0');
-    if (split < 0)
+    const QByteArrayList fields = message.split('\0');
+    if (fields.size() != 3)
         return std::nullopt;
-    return FileResult{QString::fromUtf8(message.left(split)),
-                      QString::fromUtf8(message.mid(split + 1))};
+    const auto error = static_cast<FileError>(fields.at(1).toInt());
+    if (error == FileError::System)
+        return FileResult::FromErrno(QString::fromUtf8(fields.at(0)), fields.at(2).toInt());
+    if (error == FileError::None)
+        return FileResult::Success();
+    return FileResult::Failure(QString::fromUtf8(fields.at(0)), error);
 }

@@ -1,6 +1,8 @@
 #include "CAboutDlg.h"
 #include "CImagePage.h"
 #include "CModePage.h"
+#include "FileResult.h"
+#include "ImageLimit.h"
 #include "MessageRecorder.h"
 #include "ModalDriver.h"
 #include "ScratchDirectory.h"
@@ -12,6 +14,9 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <sys/file.h>
 
 class ImagePageTest : public QObject {
     Q_OBJECT
@@ -206,10 +211,70 @@ class ImagePageTest : public QObject {
         page.Press(CImagePage::IDC_NEXT);
         QCOMPARE(messages.Messages().size(), 1);
         QVERIFY(messages.Messages().at(0).contains(scratch.FilePath("listitems")));
-        QVERIFY(messages.Messages().at(0).contains(QStringLiteral("Is a directory")));
+        QVERIFY(messages.Messages().at(0).contains(QString::fromLocal8Bit(std::strerror(EISDIR))));
         QVERIFY(page.page.isVisible());
         QCOMPARE(page.page.result(), 0);
         QCOMPARE(page.list->topLevelItemCount(), 2);
+    }
+
+    void nextRefusesAListInUseByAnotherWindow() {
+        ScratchDirectory scratch;
+        scratch.Write("listitems", "theirs.gif\r\n");
+        // The lock another Kinetara window holds on the list it wrote.
+        QFile theirs(scratch.FilePath("listitems"));
+        QVERIFY(theirs.open(QIODevice::ReadOnly));
+        QCOMPARE(::flock(theirs.handle(), LOCK_EX | LOCK_NB), 0);
+        MessageRecorder messages;
+        Page page;
+        page.page.show();
+        page.Add(QStringLiteral("a.gif"));
+        page.Add(QStringLiteral("b.gif"));
+        QTimer::singleShot(0, &ModalDriver::CloseAllModals); // closes a page that must not open
+        page.Press(CImagePage::IDC_NEXT);
+        QCoreApplication::processEvents();
+        QCOMPARE(messages.Messages().size(), 1);
+        QVERIFY(messages.Messages().at(0).contains(scratch.FilePath("listitems")));
+        QVERIFY(messages.Messages().at(0).contains(
+            FileResult::Failure({}, FileError::InUseByAnotherWindow).reason));
+        QVERIFY(page.page.isVisible());
+        QCOMPARE(scratch.Read("listitems"), QByteArray("theirs.gif\r\n"));
+    }
+
+    void nextRefusesMoreImagesThanABrowserRuns_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("goesOn");
+        QTest::newRow("at the limit") << kMaxImages << true;
+        QTest::newRow("one more") << kMaxImages + 1 << false;
+    }
+    void nextRefusesMoreImagesThanABrowserRuns() {
+        QFETCH(int, count);
+        QFETCH(bool, goesOn);
+        ScratchDirectory scratch;
+        MessageRecorder messages;
+        Page page;
+        page.page.show();
+        QList<QTreeWidgetItem*> rows;
+        for (int row = 0; row < count; ++row)
+            rows.append(new QTreeWidgetItem({QString::number(row), QStringLiteral("a.gif")}));
+        page.list->addTopLevelItems(rows);
+        if (goesOn)
+            ModalDriver::OnNext<CModePage>([](CModePage* mode) { mode->reject(); });
+        page.Press(CImagePage::IDC_NEXT);
+        QCOMPARE(ModalDriver::TakeFailures(), QStringList());
+        QCOMPARE(scratch.Exists("listitems"), goesOn);
+        QCOMPARE(page.page.isVisible(), !goesOn);
+        QCOMPARE(messages.Messages().size(), goesOn ? 0 : 1);
+        if (!goesOn) {
+            QVERIFY2(messages.Messages().at(0).contains(QString::number(kMaxImages)),
+                     qPrintable(messages.Messages().at(0)));
+        }
+    }
+
+    void addTakesATextLongerThanAnEditBoxDefaultLimit() {
+        Page page;
+        const QString longText(100'000, u'x');
+        page.Add(longText);
+        QCOMPARE(page.Column(CImagePage::ColumnImage), QStringList{longText});
     }
 
     void enterPressesNextWhereverTheFocusIs_data() {

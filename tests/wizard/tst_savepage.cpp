@@ -1,4 +1,5 @@
 #include "CSavePage.h"
+#include "FileResult.h"
 #include "MessageRecorder.h"
 #include "ModalDriver.h"
 #include "PageTexts.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 class SavePageTest : public QObject {
     Q_OBJECT
@@ -86,12 +89,16 @@ class SavePageTest : public QObject {
         QTest::addColumn<bool>("withList");
         QTest::addColumn<QString>("failedFile");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("folder missing") << "missing/out.htm" << true << "missing/out.htm"
-                                        << "No such file or directory";
-        QTest::newRow("path names a folder") << "folder" << true << "folder"
-                                             << "Is a directory";
-        QTest::newRow("no image list") << "out.htm" << false << "listitems"
-                                       << "No such file or directory";
+        const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+        const auto own = [](FileError error) { return FileResult::Failure({}, error).reason; };
+        QTest::newRow("folder missing")
+            << "missing/out.htm" << true << "missing/out.htm" << system(ENOENT);
+        QTest::newRow("path names a folder") << "folder" << true << "folder" << system(EISDIR);
+        QTest::newRow("no image list") << "out.htm" << false << "listitems" << system(ENOENT);
+        QTest::newRow("the image list itself")
+            << "listitems" << true << "listitems" << own(FileError::SameFileAsScratchFile);
+        QTest::newRow("the image list by another name")
+            << "./listitems" << true << "listitems" << own(FileError::SameFileAsScratchFile);
     }
     void failureKeepsThePageAndTheList() {
         QFETCH(QString, typed);
