@@ -1,13 +1,12 @@
 #pragma once
 
+#include "AboutBoxIds.h"
 #include "TemplateDialog.h"
 
 // The About box: OK, Enter, Escape and the close box all close it.
-class CAboutDlg : public TemplateDialog {
+class CAboutDlg : public TemplateDialog, public AboutBoxIds {
     Q_OBJECT
 
   public:
     CAboutDlg() : TemplateDialog(IDD_ABOUTBOX) {}
-
-    enum { IDD_ABOUTBOX = 100 };
 };

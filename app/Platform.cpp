@@ -31,7 +31,7 @@ void ShowMessage(QWidget* owner, const QString& text) {
     box.exec();
 }
 
-void ShowMessage(QWidget* owner, int stringId) {
+void ShowMessage(QWidget* owner, StringId stringId) {
     ShowMessage(owner, LoadString(stringId));
 }
 

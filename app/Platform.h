@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Strings.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,15 +17,16 @@ namespace Platform {
 // A warning box with one OK button, captioned with the application's name.
 void ShowMessage(QWidget* owner, const QString& text);
 // The same for a string-table message.
-void ShowMessage(QWidget* owner, int stringId);
+void ShowMessage(QWidget* owner, StringId stringId);
 
 // A failed file operation: what could not be done, then the file's full path
 // and the system's reason.
 void ShowFileFailure(QWidget* owner, const QString& whatFailed, const FileResult& failure);
 
 // Asks the desktop to open a local file in the user's default program for it,
-// without waiting. Relative paths are taken from the current directory.
-bool OpenInShell(const QString& path);
+// without waiting. Relative paths are taken from the current directory. False
+// when no program could be asked to open it.
+[[nodiscard]] bool OpenInShell(const QString& path);
 
 struct SaveAsOptions {
     QStringList nameFilters;

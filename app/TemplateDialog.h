@@ -1,13 +1,11 @@
 #pragma once
 
+#include "DialogTemplate.h"
+
 #include <QDialog>
 #include <QHash>
 
 class QAbstractButton;
-
-// Command ids the platform binds on every dialog: OK ends it accepted, Cancel
-// (also Escape and the close box) ends it rejected.
-enum DialogCommand { IDOK = 1, IDCANCEL = 2 };
 
 // A modal dialog built from a dialog template: its caption, size and controls
 // in template order (which is the tab order), each control findable by id.

@@ -5,12 +5,14 @@
 #include "ColorNamesPage.h"
 #include "CustomStyle.h"
 #include "Format.h"
+#include "Messages.h"
 #include "PageTexts.h"
 #include "Platform.h"
 #include "Strings.h"
 #include "WholeFile.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace {
@@ -25,21 +27,35 @@ struct ColorSetting {
 };
 
 const ColorSetting kColorSettings[] = {
-    {1069, 1003, "Font color:", ""},
-    {1068, 1067, "Select box background-color:", ""},
-    {1078, 1055, "background-color:", "TABLE setting:"},
-    {1070, 1056, "border-left:", "TABLE setting:"},
-    {1071, 1058, "border-top:", "TABLE setting:"},
-    {1072, 1059, "border-right:", "TABLE setting:"},
-    {1073, 1060, "border-bottom:", "TABLE setting:"},
-    {1079, 1057, "background-color:", "TD setting:"},
-    {1074, 1061, "border-left:", "TD setting:"},
-    {1075, 1062, "border-top:", "TD setting:"},
-    {1076, 1063, "border-right:", "TD setting:"},
-    {1077, 1064, "border-bottom:", "TD setting:"},
+    {CBorderPage::IDC_PICK_FONT_COLOR, CBorderPage::IDC_FONT_COLOR, "Font color:", ""},
+    {CBorderPage::IDC_PICK_SELECT_BACKGROUND, CBorderPage::IDC_SELECT_BACKGROUND,
+     "Select box background-color:", ""},
+    {CBorderPage::IDC_PICK_TABLE_BACKGROUND, CBorderPage::IDC_TABLE_BACKGROUND,
+     "background-color:", "TABLE setting:"},
+    {CBorderPage::IDC_PICK_TABLE_LEFT_COLOR, CBorderPage::IDC_TABLE_LEFT_COLOR,
+     "border-left:", "TABLE setting:"},
+    {CBorderPage::IDC_PICK_TABLE_TOP_COLOR, CBorderPage::IDC_TABLE_TOP_COLOR,
+     "border-top:", "TABLE setting:"},
+    {CBorderPage::IDC_PICK_TABLE_RIGHT_COLOR, CBorderPage::IDC_TABLE_RIGHT_COLOR,
+     "border-right:", "TABLE setting:"},
+    {CBorderPage::IDC_PICK_TABLE_BOTTOM_COLOR, CBorderPage::IDC_TABLE_BOTTOM_COLOR,
+     "border-bottom:", "TABLE setting:"},
+    {CBorderPage::IDC_PICK_TD_BACKGROUND, CBorderPage::IDC_TD_BACKGROUND,
+     "background-color:", "TD setting:"},
+    {CBorderPage::IDC_PICK_TD_LEFT_COLOR, CBorderPage::IDC_TD_LEFT_COLOR,
+     "border-left:", "TD setting:"},
+    {CBorderPage::IDC_PICK_TD_TOP_COLOR, CBorderPage::IDC_TD_TOP_COLOR,
+     "border-top:", "TD setting:"},
+    {CBorderPage::IDC_PICK_TD_RIGHT_COLOR, CBorderPage::IDC_TD_RIGHT_COLOR,
+     "border-right:", "TD setting:"},
+    {CBorderPage::IDC_PICK_TD_BOTTOM_COLOR, CBorderPage::IDC_TD_BOTTOM_COLOR,
+     "border-bottom:", "TD setting:"},
 };
 
-const int kSizeListIds[] = {1035, 1038, 1040, 1042, 1045, 1048, 1050, 1052};
+const int kSizeListIds[] = {CBorderPage::IDC_TABLE_LEFT_SIZE,  CBorderPage::IDC_TABLE_TOP_SIZE,
+                            CBorderPage::IDC_TABLE_RIGHT_SIZE, CBorderPage::IDC_TABLE_BOTTOM_SIZE,
+                            CBorderPage::IDC_TD_LEFT_SIZE,     CBorderPage::IDC_TD_TOP_SIZE,
+                            CBorderPage::IDC_TD_RIGHT_SIZE,    CBorderPage::IDC_TD_BOTTOM_SIZE};
 
 const char* const kBorderSizes[] = {"0.1cm", "0.2cm", "0.3cm", "0.4cm", "0.5cm",
                                     "0.6cm", "0.7cm", "0.8cm", "0.9cm", "1cm"};
@@ -48,9 +64,17 @@ const char* const kBorderSizes[] = {"0.1cm", "0.2cm", "0.3cm", "0.4cm", "0.5cm",
 // placeholder order: table background, then each border's size and colour
 // (left, right, bottom, top); the cell likewise; then the two settings above.
 const int kStyleArgumentIds[] = {
-    1055, 1035, 1056, 1040, 1059, 1042, 1060, 1038, 1058, // TABLE.tb1
-    1057, 1045, 1061, 1050, 1063, 1052, 1064, 1048, 1062, // TD.td1
-    1003, 1067,                                           // .b1, SELECT
+    CBorderPage::IDC_TABLE_BACKGROUND,   CBorderPage::IDC_TABLE_LEFT_SIZE,
+    CBorderPage::IDC_TABLE_LEFT_COLOR,   CBorderPage::IDC_TABLE_RIGHT_SIZE,
+    CBorderPage::IDC_TABLE_RIGHT_COLOR,  CBorderPage::IDC_TABLE_BOTTOM_SIZE,
+    CBorderPage::IDC_TABLE_BOTTOM_COLOR, CBorderPage::IDC_TABLE_TOP_SIZE,
+    CBorderPage::IDC_TABLE_TOP_COLOR, // TABLE.tb1
+    CBorderPage::IDC_TD_BACKGROUND,      CBorderPage::IDC_TD_LEFT_SIZE,
+    CBorderPage::IDC_TD_LEFT_COLOR,      CBorderPage::IDC_TD_RIGHT_SIZE,
+    CBorderPage::IDC_TD_RIGHT_COLOR,     CBorderPage::IDC_TD_BOTTOM_SIZE,
+    CBorderPage::IDC_TD_BOTTOM_COLOR,    CBorderPage::IDC_TD_TOP_SIZE,
+    CBorderPage::IDC_TD_TOP_COLOR,                                           // TD.td1
+    CBorderPage::IDC_FONT_COLOR,         CBorderPage::IDC_SELECT_BACKGROUND, // .b1, SELECT
 };
 
 QString SettingName(const ColorSetting& setting) {
@@ -93,11 +117,13 @@ void CBorderPage::OnPickColor(QLineEdit& colorBox) {
 void CBorderPage::OnSampleColorNames() {
     const QString path = ColorNamesPagePath();
     if (const FileResult written = WriteWholeFile(path, ColorNamesPageHtml()); !written) {
-        Platform::ShowFileFailure(this, tr("The page of color names could not be written."),
-                                  written);
+        Platform::ShowFileFailure(this, MessageText(Message::ColorNamesNotWritten), written);
         return;
     }
-    Platform::OpenInShell(path);
+    if (!Platform::OpenInShell(path))
+        Platform::ShowMessage(
+            this,
+            MessageText(Message::ColorNamesNotOpened).arg(QFileInfo(path).absoluteFilePath()));
 }
 
 QString CBorderPage::ControlText(int id) const {
@@ -118,9 +144,7 @@ void CBorderPage::OnNext() {
     for (const ColorSetting& setting : kColorSettings) {
         if (ColorBreaksOutOfStyle(ControlText(setting.editId).toUtf8())) {
             Platform::ShowMessage(this,
-                                  tr("The color for \"%1\" cannot hold any of ; { } < > ' \" \\ "
-                                     "or a line break, nor /* or an unbalanced bracket.")
-                                      .arg(SettingName(setting)));
+                                  MessageText(Message::ColorBreaksStyle).arg(SettingName(setting)));
             Control(setting.editId)->setFocus();
             return;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BorderPageIds.h"
 #include "CSavePage.h"
 #include "WizardPage.h"
 
@@ -7,18 +8,10 @@ class QLineEdit;
 
 // The last page of the custom look: twelve colours, typed or picked, and eight
 // border widths, which Next turns into the style block of the save page it owns.
-class CBorderPage : public WizardPage {
+class CBorderPage : public WizardPage, public BorderPageIds {
     Q_OBJECT
 
   public:
-    enum { IDD = 134 };
-    enum ControlId {
-        IDC_NEXT = 1065,
-        IDC_BACK = 1014,
-        IDC_CANCEL = 1080,
-        IDC_SAMPLE_COLORS = 1054
-    };
-
     CBorderPage();
 
   private:

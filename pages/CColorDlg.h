@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColorDlgIds.h"
 #include "TemplateDialog.h"
 
 #include <QColor>
@@ -10,13 +11,10 @@ class QListWidget;
 
 // Lists the named colours and paints a swatch of the selected one. It ends
 // accepted only when a name was chosen, so a caller never takes an empty one.
-class CColorDlg : public TemplateDialog {
+class CColorDlg : public TemplateDialog, public ColorDlgIds {
     Q_OBJECT
 
   public:
-    enum { IDD = 143 };
-    enum ControlId { IDC_COLORS = 1000, IDC_OK = 1054, IDC_PROMPT = 1071 };
-
     explicit CColorDlg(QWidget* parent = nullptr);
 
     QString m_strColor; // the chosen name once accepted, else empty

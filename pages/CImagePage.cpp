@@ -4,6 +4,7 @@
 #include "CModePage.h"
 #include "ImageLimit.h"
 #include "Images.h"
+#include "Messages.h"
 #include "Platform.h"
 #include "ScratchFiles.h"
 #include "Strings.h"
@@ -60,7 +61,7 @@ void CImagePage::OnAdd() {
     }
     // A line break would split the image into two records of the list file.
     if (image.contains(u'\n') || image.contains(u'\r')) {
-        Platform::ShowMessage(this, tr("An image address cannot hold a line break."));
+        Platform::ShowMessage(this, MessageText(Message::ImageHoldsLineBreak));
         return;
     }
     const int count = m_listImages->topLevelItemCount();
@@ -111,10 +112,7 @@ void CImagePage::OnNext() {
         return;
     }
     if (count > kMaxImages) {
-        Platform::ShowMessage(this, tr("A slideshow can hold at most %1 images, and the list holds "
-                                       "%2. Remove some before you go on.")
-                                        .arg(kMaxImages)
-                                        .arg(count));
+        Platform::ShowMessage(this, MessageText(Message::TooManyImages).arg(kMaxImages).arg(count));
         return;
     }
     QByteArrayList images;
@@ -122,7 +120,7 @@ void CImagePage::OnNext() {
     for (int row = 0; row < count; ++row)
         images.append(m_listImages->topLevelItem(row)->text(ColumnImage).toUtf8());
     if (const FileResult written = WriteListItems(images); !written) {
-        Platform::ShowFileFailure(this, tr("The image list could not be saved."), written);
+        Platform::ShowFileFailure(this, MessageText(Message::ListNotSaved), written);
         return;
     }
     RunNewPage<CModePage>();

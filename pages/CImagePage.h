@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImagePageIds.h"
 #include "WizardPage.h"
 
 #include <QIcon>
@@ -11,20 +12,10 @@ class WindowMenu;
 
 // The first page and the program's main window: the user types image
 // addresses, adds them to an ordered list and goes on with at least two.
-class CImagePage : public WizardPage {
+class CImagePage : public WizardPage, public ImagePageIds {
     Q_OBJECT
 
   public:
-    enum { IDD = 102 };
-    enum ControlId {
-        IDC_LIST = 1000,
-        IDC_NEXT = 1001,
-        IDC_ADD = 1002,
-        IDC_IMAGE = 1003,
-        IDC_UP = 1010,
-        IDC_DOWN = 1011,
-        IDC_REMOVE = 1012
-    };
     enum Column { ColumnOrder, ColumnImage };
     // The About command of the window menu; the system keeps the low four bits.
     enum : unsigned { IDM_ABOUTBOX = 0x0010 };

@@ -1,24 +1,16 @@
 #pragma once
 
+#include "ModePageIds.h"
 #include "WizardPage.h"
 
 class QRadioButton;
 
 // Automatic or custom look. The choice lives only in the two radio buttons,
 // which the page keeps exclusive itself, and is read once, by Next.
-class CModePage : public WizardPage {
+class CModePage : public WizardPage, public ModePageIds {
     Q_OBJECT
 
   public:
-    enum { IDD = 132 };
-    enum ControlId {
-        IDC_AUTOMATIC = 1025,
-        IDC_CUSTOM = 1028,
-        IDC_NEXT = 1001,
-        IDC_BACK = 1014,
-        IDC_CANCEL = 1054
-    };
-
     CModePage();
 
     void OnNext();

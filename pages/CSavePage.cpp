@@ -2,6 +2,7 @@
 
 #include "CModePage.h"
 #include "Finish.h"
+#include "Messages.h"
 #include "Platform.h"
 #include "Strings.h"
 
@@ -25,19 +26,18 @@ void CSavePage::OnFinish() {
     // files stay too, so the user can try again, for example with another path.
     const SlideshowWritten written = WriteSlideshow(path, m_bCustom != 0, m_strStyle);
     if (!written.pageWritten) {
-        Platform::ShowFileFailure(this, tr("The slideshow page could not be written."),
-                                  written.failure);
+        Platform::ShowFileFailure(this, MessageText(Message::PageNotWritten), written.failure);
         return;
     }
     // A scratch file left behind loses nothing: the page is written all the same.
     if (!written.failure) {
         Platform::ShowFileFailure(
-            this,
-            tr("The slideshow page was written to %1, but a scratch file could not be removed.")
-                .arg(QFileInfo(path).absoluteFilePath()),
+            this, MessageText(Message::ScratchFileLeft).arg(QFileInfo(path).absoluteFilePath()),
             written.failure);
     }
-    Platform::OpenInShell(path);
+    if (!Platform::OpenInShell(path))
+        Platform::ShowMessage(
+            this, MessageText(Message::PageNotOpened).arg(QFileInfo(path).absoluteFilePath()));
     accept();
 }
 

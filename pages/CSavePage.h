@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SavePageIds.h"
 #include "WizardPage.h"
 
 #include <QByteArray>
@@ -8,19 +9,10 @@ class QLineEdit;
 
 // The last page: the output path, and Finish, which writes the slideshow page
 // and opens it. Its creator says which look to build before running it.
-class CSavePage : public WizardPage {
+class CSavePage : public WizardPage, public SavePageIds {
     Q_OBJECT
 
   public:
-    enum { IDD = 133 };
-    enum ControlId {
-        IDC_PATH = 1003,
-        IDC_BROWSE = 1005,
-        IDC_FINISH = 1029,
-        IDC_BACK = 1014,
-        IDC_CANCEL = 1054
-    };
-
     CSavePage();
 
     int m_bCustom = 0;     // not 0: the custom look from m_strStyle and the "speed" file

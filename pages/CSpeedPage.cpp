@@ -2,6 +2,7 @@
 
 #include "CBorderPage.h"
 #include "CModePage.h"
+#include "Messages.h"
 #include "Platform.h"
 #include "ScratchFiles.h"
 #include "Strings.h"
@@ -54,7 +55,7 @@ void CSpeedPage::OnNext() {
         return;
     }
     if (const FileResult written = WriteSpeed(kSpeeds[position].delay); !written) {
-        Platform::ShowFileFailure(this, tr("The slide speed could not be saved."), written);
+        Platform::ShowFileFailure(this, MessageText(Message::SpeedNotSaved), written);
         return;
     }
     RunNewPage<CBorderPage>();

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "SpeedPageIds.h"
 #include "WizardPage.h"
 
 class QComboBox;
 
 // The first page of the custom look: the delay between two slides.
-class CSpeedPage : public WizardPage {
+class CSpeedPage : public WizardPage, public SpeedPageIds {
     Q_OBJECT
 
   public:
-    enum { IDD = 129 };
-    enum ControlId { IDC_SPEED = 1016, IDC_NEXT = 1001, IDC_BACK = 1014, IDC_CANCEL = 1054 };
-
     struct Speed {
         const char* label;
         const char* delay; // milliseconds, kept as the text the page script gets

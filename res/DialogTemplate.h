@@ -37,11 +37,17 @@ enum : std::uint32_t {
     LVS_REPORT = 0x00000001,
 };
 
+// Control ids the platform gives meaning to on every dialog: OK ends it
+// accepted, Cancel (also Escape and the close box) ends it rejected; a static
+// text that nobody addresses has none.
+enum DialogCommand { IDOK = 1, IDCANCEL = 2 };
+inline constexpr int IDC_STATIC = -1;
+
 enum class ControlClass { Static, Button, Edit, ComboBox, ListBox, ListView };
 
 struct ControlTemplate {
     ControlClass controlClass;
-    int id;           // -1 for controls nobody addresses
+    int id;           // IDC_STATIC for controls nobody addresses
     const char* text; // UTF-8; "&" marks an access letter, "\n" a line break
     int x, y, cx, cy; // dialog units
     std::uint32_t style;

@@ -1,3 +1,4 @@
+#include "AboutBoxIds.h"
 #include "DialogTemplateList.h"
 #include "TemplateStyles.h"
 
@@ -7,11 +8,12 @@ namespace {
 
 std::vector<ControlTemplate> Controls() {
     return {
-        {ControlClass::Static, -1, "", 11, 17, 20, 20, WS_CHILD | WS_VISIBLE | SS_ICON, 128},
-        {ControlClass::Static, -1, "Kinetara Version 1.0", 40, 10, 119, 8,
+        {ControlClass::Static, IDC_STATIC, "", 11, 17, 20, 20, WS_CHILD | WS_VISIBLE | SS_ICON,
+         128},
+        {ControlClass::Static, IDC_STATIC, "Kinetara Version 1.0", 40, 10, 119, 8,
          StaticText | SS_NOPREFIX},
-        {ControlClass::Static, -1, "Slideshow page wizard", 40, 25, 119, 8, StaticText},
-        {ControlClass::Button, 1, "OK", 178, 7, 50, 14,
+        {ControlClass::Static, IDC_STATIC, "Slideshow page wizard", 40, 25, 119, 8, StaticText},
+        {ControlClass::Button, IDOK, "OK", 178, 7, 50, 14,
          WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},
     };
 }
@@ -20,6 +22,7 @@ std::vector<ControlTemplate> Controls() {
 
 // The About box. Icon 128 is not among the resources, so its control stays blank.
 const DialogTemplate& DialogTemplate100() {
-    static const DialogTemplate about = PageTemplate(100, "About Kinetara", 235, 55, Controls());
+    static const DialogTemplate about =
+        PageTemplate(AboutBoxIds::IDD_ABOUTBOX, "About Kinetara", 235, 55, Controls());
     return about;
 }

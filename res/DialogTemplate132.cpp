@@ -1,4 +1,5 @@
 #include "DialogTemplateList.h"
+#include "ModePageIds.h"
 #include "TemplateStyles.h"
 
 using namespace TemplateStyle;
@@ -9,12 +10,12 @@ constexpr std::uint32_t LoneRadio = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORA
 
 std::vector<ControlTemplate> Controls() {
     return {
-        {ControlClass::Button, 1025, "&Automatic", 27, 67, 91, 15, LoneRadio},
-        {ControlClass::Button, 1028, "C&ustom", 28, 88, 94, 18, LoneRadio},
-        {ControlClass::Button, 1001, "&Next", 222, 161, 45, 15, PushButton},
-        {ControlClass::Button, 1014, "&Back", 177, 161, 45, 15, PushButton},
-        {ControlClass::Button, 1054, "&Cancel", 267, 161, 43, 15, PushButton},
-        {ControlClass::Static, -1,
+        {ControlClass::Button, ModePageIds::IDC_AUTOMATIC, "&Automatic", 27, 67, 91, 15, LoneRadio},
+        {ControlClass::Button, ModePageIds::IDC_CUSTOM, "C&ustom", 28, 88, 94, 18, LoneRadio},
+        {ControlClass::Button, ModePageIds::IDC_NEXT, "&Next", 222, 161, 45, 15, PushButton},
+        {ControlClass::Button, ModePageIds::IDC_BACK, "&Back", 177, 161, 45, 15, PushButton},
+        {ControlClass::Button, ModePageIds::IDC_CANCEL, "&Cancel", 267, 161, 43, 15, PushButton},
+        {ControlClass::Static, IDC_STATIC,
          "Select the option below. If you select Custom setting, you will need to set the "
          "speed, color, and border size.",
          25, 17, 234, 29, StaticText},
@@ -26,6 +27,6 @@ std::vector<ControlTemplate> Controls() {
 // The mode page.
 const DialogTemplate& DialogTemplate132() {
     static const DialogTemplate mode =
-        PageTemplate(132, "Automatic or Custom setting", 317, 183, Controls());
+        PageTemplate(ModePageIds::IDD, "Automatic or Custom setting", 317, 183, Controls());
     return mode;
 }

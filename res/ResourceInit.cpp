@@ -4,7 +4,6 @@
 
 // Q_INIT_RESOURCE must stand outside any namespace.
 static bool RegisterResources() {
-    Q_INIT_RESOURCE(strings);
     Q_INIT_RESOURCE(images);
     return true;
 }

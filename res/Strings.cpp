@@ -1,38 +1,20 @@
 #include "Strings.h"
 
-#include "PageTexts.h"
-#include "ResourceInit.h"
-
-#include <QFile>
-
-namespace {
-
-QString ResourceString(int id) {
-    EnsureResources();
-    QFile file(QStringLiteral(":/res/strings/%1").arg(id));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-} // namespace
-
-QString LoadString(int id) {
+// No default: a number added without its text does not compile.
+QString LoadString(StringId id) {
     switch (id) {
     case IDS_ABOUTBOX:
+        return QStringLiteral("&About Kinetara...");
     case IDS_FILL_ALL:
+        return QStringLiteral("Please make sure that all text boxes are filled.");
     case IDS_NEED_TWO:
+        return QStringLiteral("You need at least 2 items.");
     case IDS_NEED_PATH:
+        return QStringLiteral("You must give the path and file name to save the file.");
     case IDS_CHOOSE_SPEED:
+        return QStringLiteral("Please choose the speed. ");
     case IDS_NEED_IMAGE:
-        return ResourceString(id);
-    case IDS_HTML_STYLE_DEFAULT:
-    case IDS_HTML_SCRIPT:
-    case IDS_HTML_BODY:
-    case IDS_HTML_TAIL:
-    case IDS_HTML_STYLE_CUSTOM:
-        return QString::fromUtf8(LoadPageText(id));
-    default:
-        return {};
+        return QStringLiteral("Please place the proper image file name.");
     }
+    return {}; // not reached: every number has its case
 }

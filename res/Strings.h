@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// The program's own messages and menu text, by string-table number.
+// The string table: the program's fixed messages and menu text, by number.
+// Adding one is a number here and its text in Strings.cpp; the compiler
+// refuses a number without a text.
 enum StringId {
     IDS_ABOUTBOX = 101,
     IDS_FILL_ALL = 102,
@@ -12,6 +14,5 @@ enum StringId {
     IDS_NEED_IMAGE = 112,
 };
 
-// The string with the given number, character for character; the page texts
-// 104 to 109 come from the output library. Empty for any other number.
-QString LoadString(int id);
+// The string with the given number, character for character.
+QString LoadString(StringId id);

@@ -4,6 +4,7 @@
 #include "CSpeedPage.h"
 #include "ColorNamesPage.h"
 #include "MessageRecorder.h"
+#include "Messages.h"
 #include "ModalDriver.h"
 #include "PageTexts.h"
 #include "ScratchDirectory.h"
@@ -18,23 +19,39 @@
 
 namespace {
 
-const int kColorBoxIds[] = {1003, 1067, 1055, 1056, 1058, 1059, 1060, 1057, 1061, 1062, 1063, 1064};
-const int kSizeListIds[] = {1035, 1038, 1040, 1042, 1045, 1048, 1050, 1052};
+const int kColorBoxIds[] = {CBorderPage::IDC_FONT_COLOR,         CBorderPage::IDC_SELECT_BACKGROUND,
+                            CBorderPage::IDC_TABLE_BACKGROUND,   CBorderPage::IDC_TABLE_LEFT_COLOR,
+                            CBorderPage::IDC_TABLE_TOP_COLOR,    CBorderPage::IDC_TABLE_RIGHT_COLOR,
+                            CBorderPage::IDC_TABLE_BOTTOM_COLOR, CBorderPage::IDC_TD_BACKGROUND,
+                            CBorderPage::IDC_TD_LEFT_COLOR,      CBorderPage::IDC_TD_TOP_COLOR,
+                            CBorderPage::IDC_TD_RIGHT_COLOR,     CBorderPage::IDC_TD_BOTTOM_COLOR};
+const int kSizeListIds[] = {CBorderPage::IDC_TABLE_LEFT_SIZE,  CBorderPage::IDC_TABLE_TOP_SIZE,
+                            CBorderPage::IDC_TABLE_RIGHT_SIZE, CBorderPage::IDC_TABLE_BOTTOM_SIZE,
+                            CBorderPage::IDC_TD_LEFT_SIZE,     CBorderPage::IDC_TD_TOP_SIZE,
+                            CBorderPage::IDC_TD_RIGHT_SIZE,    CBorderPage::IDC_TD_BOTTOM_SIZE};
 
 // The control that feeds each placeholder of IDS_HTML_STYLE_CUSTOM, first to last.
 const int kPlaceholderSources[20] = {
-    1055,       // TABLE.tb1 background-color
-    1035, 1056, // border-left size, colour
-    1040, 1059, // border-right
-    1042, 1060, // border-bottom
-    1038, 1058, // border-top
-    1057,       // TD.td1 background-color
-    1045, 1061, // border-left
-    1050, 1063, // border-right
-    1052, 1064, // border-bottom
-    1048, 1062, // border-top
-    1003,       // .b1 color
-    1067,       // SELECT background-color
+    CBorderPage::IDC_TABLE_BACKGROUND, // TABLE.tb1 background-color
+    CBorderPage::IDC_TABLE_LEFT_SIZE,
+    CBorderPage::IDC_TABLE_LEFT_COLOR, // border-left size, colour
+    CBorderPage::IDC_TABLE_RIGHT_SIZE,
+    CBorderPage::IDC_TABLE_RIGHT_COLOR, // border-right
+    CBorderPage::IDC_TABLE_BOTTOM_SIZE,
+    CBorderPage::IDC_TABLE_BOTTOM_COLOR, // border-bottom
+    CBorderPage::IDC_TABLE_TOP_SIZE,
+    CBorderPage::IDC_TABLE_TOP_COLOR, // border-top
+    CBorderPage::IDC_TD_BACKGROUND,   // TD.td1 background-color
+    CBorderPage::IDC_TD_LEFT_SIZE,
+    CBorderPage::IDC_TD_LEFT_COLOR, // border-left
+    CBorderPage::IDC_TD_RIGHT_SIZE,
+    CBorderPage::IDC_TD_RIGHT_COLOR, // border-right
+    CBorderPage::IDC_TD_BOTTOM_SIZE,
+    CBorderPage::IDC_TD_BOTTOM_COLOR, // border-bottom
+    CBorderPage::IDC_TD_TOP_SIZE,
+    CBorderPage::IDC_TD_TOP_COLOR,      // border-top
+    CBorderPage::IDC_FONT_COLOR,        // .b1 color
+    CBorderPage::IDC_SELECT_BACKGROUND, // SELECT background-color
 };
 
 // The texts that stand where IDS_HTML_STYLE_CUSTOM has its placeholders; empty
@@ -127,8 +144,8 @@ class BorderPageTest : public QObject {
             QCOMPARE(list->currentText(), QStringLiteral("0.1cm"));
             QVERIFY(!list->isEditable());
         }
-        QCOMPARE(QApplication::focusWidget(), page.page.Control(1003));
-        QVERIFY(!page.page.ControlAs<QLabel>(1032)->pixmap().isNull());
+        QCOMPARE(QApplication::focusWidget(), page.page.Control(CBorderPage::IDC_FONT_COLOR));
+        QVERIFY(!page.page.ControlAs<QLabel>(CBorderPage::IDC_DIAGRAM)->pixmap().isNull());
     }
 
     void nextNeedsEveryColorBox_data() {
@@ -158,7 +175,7 @@ class BorderPageTest : public QObject {
         page.page.show();
         for (const int id : kColorBoxIds)
             page.Box(id)->setText(QStringLiteral("color%1").arg(id));
-        page.Box(1003)->setText(QStringLiteral("grün"));
+        page.Box(CBorderPage::IDC_FONT_COLOR)->setText(QStringLiteral("grün"));
         for (int list = 0; list < 8; ++list)
             page.SizeList(kSizeListIds[list])->setCurrentIndex(list + 1);
         const auto look = page.PressNext();
@@ -209,40 +226,41 @@ class BorderPageTest : public QObject {
         QTest::addColumn<int>("box");
         QTest::addColumn<QString>("color");
         QTest::addColumn<QString>("setting");
-        QTest::newRow(";") << 1003 << "red;"
+        QTest::newRow(";") << int(CBorderPage::IDC_FONT_COLOR) << "red;"
                            << "Font color:";
-        QTest::newRow("{") << 1067 << "{red"
+        QTest::newRow("{") << int(CBorderPage::IDC_SELECT_BACKGROUND) << "{red"
                            << "Select box background-color:";
-        QTest::newRow("}") << 1055 << "re}d"
+        QTest::newRow("}") << int(CBorderPage::IDC_TABLE_BACKGROUND) << "re}d"
                            << "background-color: (TABLE setting:)";
-        QTest::newRow("<") << 1056 << "<b"
+        QTest::newRow("<") << int(CBorderPage::IDC_TABLE_LEFT_COLOR) << "<b"
                            << "border-left: (TABLE setting:)";
-        QTest::newRow(">") << 1058 << "red>"
+        QTest::newRow(">") << int(CBorderPage::IDC_TABLE_TOP_COLOR) << "red>"
                            << "border-top: (TABLE setting:)";
-        QTest::newRow("'") << 1059 << "'red'"
+        QTest::newRow("'") << int(CBorderPage::IDC_TABLE_RIGHT_COLOR) << "'red'"
                            << "border-right: (TABLE setting:)";
-        QTest::newRow("\"") << 1060 << "\"red\""
+        QTest::newRow("\"") << int(CBorderPage::IDC_TABLE_BOTTOM_COLOR) << "\"red\""
                             << "border-bottom: (TABLE setting:)";
-        QTest::newRow("\\") << 1057 << "red\\9"
+        QTest::newRow("\\") << int(CBorderPage::IDC_TD_BACKGROUND) << "red\\9"
                             << "background-color: (TD setting:)";
-        QTest::newRow("LF") << 1061 << "red\nblue"
+        QTest::newRow("LF") << int(CBorderPage::IDC_TD_LEFT_COLOR) << "red\nblue"
                             << "border-left: (TD setting:)";
-        QTest::newRow("CR") << 1062 << "red\r"
+        QTest::newRow("CR") << int(CBorderPage::IDC_TD_TOP_COLOR) << "red\r"
                             << "border-top: (TD setting:)";
-        QTest::newRow("end of style") << 1063 << "red</STYLE>"
+        QTest::newRow("end of style") << int(CBorderPage::IDC_TD_RIGHT_COLOR) << "red</STYLE>"
                                       << "border-right: (TD setting:)";
-        QTest::newRow("a rule of its own") << 1064 << "red}body{x:y"
-                                           << "border-bottom: (TD setting:)";
+        QTest::newRow("a rule of its own")
+            << int(CBorderPage::IDC_TD_BOTTOM_COLOR) << "red}body{x:y"
+            << "border-bottom: (TD setting:)";
         // Each of these swallows the rules after it.
-        QTest::newRow("comment") << 1003 << "red/*"
+        QTest::newRow("comment") << int(CBorderPage::IDC_FONT_COLOR) << "red/*"
                                  << "Font color:";
-        QTest::newRow("unclosed (") << 1055 << "rgb(255, 0, 0"
+        QTest::newRow("unclosed (") << int(CBorderPage::IDC_TABLE_BACKGROUND) << "rgb(255, 0, 0"
                                     << "background-color: (TABLE setting:)";
-        QTest::newRow("unclosed [") << 1057 << "[red"
+        QTest::newRow("unclosed [") << int(CBorderPage::IDC_TD_BACKGROUND) << "[red"
                                     << "background-color: (TD setting:)";
-        QTest::newRow(") before (") << 1064 << ")red("
+        QTest::newRow(") before (") << int(CBorderPage::IDC_TD_BOTTOM_COLOR) << ")red("
                                     << "border-bottom: (TD setting:)";
-        QTest::newRow("crossed pairs") << 1067 << "([)]"
+        QTest::newRow("crossed pairs") << int(CBorderPage::IDC_SELECT_BACKGROUND) << "([)]"
                                        << "Select box background-color:";
     }
     void nextRefusesAColorThatBreaksTheStyle() {
@@ -267,8 +285,18 @@ class BorderPageTest : public QObject {
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("box");
         const std::pair<int, int> pairs[] = {
-            {1069, 1003}, {1068, 1067}, {1078, 1055}, {1070, 1056}, {1071, 1058}, {1072, 1059},
-            {1073, 1060}, {1079, 1057}, {1074, 1061}, {1075, 1062}, {1076, 1063}, {1077, 1064}};
+            {CBorderPage::IDC_PICK_FONT_COLOR, CBorderPage::IDC_FONT_COLOR},
+            {CBorderPage::IDC_PICK_SELECT_BACKGROUND, CBorderPage::IDC_SELECT_BACKGROUND},
+            {CBorderPage::IDC_PICK_TABLE_BACKGROUND, CBorderPage::IDC_TABLE_BACKGROUND},
+            {CBorderPage::IDC_PICK_TABLE_LEFT_COLOR, CBorderPage::IDC_TABLE_LEFT_COLOR},
+            {CBorderPage::IDC_PICK_TABLE_TOP_COLOR, CBorderPage::IDC_TABLE_TOP_COLOR},
+            {CBorderPage::IDC_PICK_TABLE_RIGHT_COLOR, CBorderPage::IDC_TABLE_RIGHT_COLOR},
+            {CBorderPage::IDC_PICK_TABLE_BOTTOM_COLOR, CBorderPage::IDC_TABLE_BOTTOM_COLOR},
+            {CBorderPage::IDC_PICK_TD_BACKGROUND, CBorderPage::IDC_TD_BACKGROUND},
+            {CBorderPage::IDC_PICK_TD_LEFT_COLOR, CBorderPage::IDC_TD_LEFT_COLOR},
+            {CBorderPage::IDC_PICK_TD_TOP_COLOR, CBorderPage::IDC_TD_TOP_COLOR},
+            {CBorderPage::IDC_PICK_TD_RIGHT_COLOR, CBorderPage::IDC_TD_RIGHT_COLOR},
+            {CBorderPage::IDC_PICK_TD_BOTTOM_COLOR, CBorderPage::IDC_TD_BOTTOM_COLOR}};
         for (const auto& [button, box] : pairs)
             QTest::addRow("%d fills %d", button, box) << button << box;
     }
@@ -304,7 +332,7 @@ class BorderPageTest : public QObject {
         QFETCH(int, way);
         Page page;
         page.page.show();
-        page.Box(1061)->setText(QStringLiteral("teal"));
+        page.Box(CBorderPage::IDC_TD_LEFT_COLOR)->setText(QStringLiteral("teal"));
         ModalDriver::OnNext<CColorDlg>([way](CColorDlg* picker) {
             auto* colors = picker->ControlAs<QListWidget>(CColorDlg::IDC_COLORS);
             if (way != 2)
@@ -316,8 +344,8 @@ class BorderPageTest : public QObject {
             else
                 picker->ControlAs<QPushButton>(CColorDlg::IDC_OK)->click();
         });
-        page.Press(1074);
-        QCOMPARE(page.Box(1061)->text(), QStringLiteral("teal"));
+        page.Press(CBorderPage::IDC_PICK_TD_LEFT_COLOR);
+        QCOMPARE(page.Box(CBorderPage::IDC_TD_LEFT_COLOR)->text(), QStringLiteral("teal"));
     }
 
     void sampleColorNamesOpensAPageOfAllNames() {
@@ -335,6 +363,17 @@ class BorderPageTest : public QObject {
         }
         QCOMPARE(page.Colors(), QStringList(12, QString()));
         opened.remove();
+    }
+
+    // Headless Qt has no desktop to hand a file to, as a desktop without a browser.
+    void aColorNamesPageNoProgramOpensIsReported() {
+        MessageRecorder messages;
+        Page page;
+        page.page.show();
+        page.Press(CBorderPage::IDC_SAMPLE_COLORS);
+        QCOMPARE(messages.Messages(),
+                 QStringList{MessageText(Message::ColorNamesNotOpened).arg(ColorNamesPagePath())});
+        QVERIFY(page.page.isVisible());
     }
 
     void aColorNamesPageThatCannotBeWrittenIsReported() {
@@ -378,7 +417,7 @@ class BorderPageTest : public QObject {
         if (way == 0)
             page.Press(CBorderPage::IDC_CANCEL);
         else if (way == 1)
-            QTest::keyClick(page.Box(1003), Qt::Key_Escape);
+            QTest::keyClick(page.Box(CBorderPage::IDC_FONT_COLOR), Qt::Key_Escape);
         else
             page.page.close();
         QCOMPARE(page.page.result(), int(QDialog::Rejected));
@@ -387,9 +426,9 @@ class BorderPageTest : public QObject {
 
     void enterActsAsNext_data() {
         QTest::addColumn<int>("focus");
-        QTest::newRow("in a colour box") << 1061;
-        QTest::newRow("in a size list") << 1035;
-        QTest::newRow("on a dots button") << 1078;
+        QTest::newRow("in a colour box") << int(CBorderPage::IDC_TD_LEFT_COLOR);
+        QTest::newRow("in a size list") << int(CBorderPage::IDC_TABLE_LEFT_SIZE);
+        QTest::newRow("on a dots button") << int(CBorderPage::IDC_PICK_TABLE_BACKGROUND);
         QTest::newRow("on Sample color names") << int(CBorderPage::IDC_SAMPLE_COLORS);
         QTest::newRow("on Back") << int(CBorderPage::IDC_BACK);
     }

@@ -1,6 +1,6 @@
+#include "BorderPageIds.h"
 #include "DialogTemplate.h"
 #include "Images.h"
-#include "PageTexts.h"
 #include "Strings.h"
 
 #include <QImage>
@@ -25,7 +25,7 @@ TEST(DialogTemplates, EveryTemplateIsFoundWithUniqueIdsAndPicturesWhereNeeded) {
         std::set<int> seen;
         for (const ControlTemplate& control : dialog->controls) {
             SCOPED_TRACE(control.text);
-            if (control.id != -1) {
+            if (control.id != IDC_STATIC) {
                 EXPECT_TRUE(seen.insert(control.id).second) << "duplicate id " << control.id;
             }
             EXPECT_EQ(ShowsPicture(control), control.image != 0);
@@ -58,7 +58,7 @@ TEST(DialogTemplates, HexStylesOfBorderAndColorPagesAddUp) {
             ADD_FAILURE() << "unexpected control class";
         }
     }
-    EXPECT_EQ(border->controls[36].id, 1032);
+    EXPECT_EQ(border->controls[36].id, BorderPageIds::IDC_DIAGRAM);
     EXPECT_EQ(border->controls[36].image, IDB_BORDER_SAMPLE);
 
     const DialogTemplate* color = FindDialogTemplate(143);
@@ -70,7 +70,7 @@ TEST(DialogTemplates, HexStylesOfBorderAndColorPagesAddUp) {
 
 TEST(Strings, MessagesLoadCharacterForCharacter) {
     const struct {
-        int id;
+        StringId id;
         const char* text;
     } messages[] = {
         {IDS_ABOUTBOX, "&About Kinetara..."},
@@ -82,16 +82,6 @@ TEST(Strings, MessagesLoadCharacterForCharacter) {
     };
     for (const auto& message : messages) {
         EXPECT_EQ(LoadString(message.id), QString::fromUtf8(message.text)) << message.id;
-    }
-}
-
-TEST(Strings, PageTextsComeFromTheOutputLibraryAndOthersAreEmpty) {
-    for (int id : {104, 105, 106, 107, 109}) {
-        EXPECT_FALSE(LoadString(id).isEmpty()) << id;
-        EXPECT_EQ(LoadString(id), QString::fromUtf8(LoadPageText(id))) << id;
-    }
-    for (int id : {0, 100, 103, 113}) {
-        EXPECT_TRUE(LoadString(id).isEmpty()) << id;
     }
 }
 

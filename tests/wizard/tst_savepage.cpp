@@ -1,6 +1,7 @@
 #include "CSavePage.h"
 #include "FileResult.h"
 #include "MessageRecorder.h"
+#include "Messages.h"
 #include "ModalDriver.h"
 #include "PageTexts.h"
 #include "ScratchDirectory.h"
@@ -65,6 +66,21 @@ class SavePageTest : public QObject {
         QVERIFY(!scratch.Exists("listitems"));
         QCOMPARE(scratch.Read("speed"), QByteArray("500")); // not the automatic look's business
         QCOMPARE(shell.Opened(), QList<QUrl>{QUrl::fromLocalFile(scratch.FilePath(typed))});
+        QCOMPARE(page.result(), int(QDialog::Accepted));
+    }
+
+    // Headless Qt has no desktop to hand a file to, as a desktop without a browser.
+    void aPageNoProgramOpensIsReportedAndTheWizardEnds() {
+        ScratchDirectory scratch;
+        scratch.Write("listitems", kListItems);
+        MessageRecorder messages;
+        CSavePage page;
+        page.show();
+        Finish(page, QStringLiteral("slides.htm"));
+        QCOMPARE(scratch.Read("slides.htm"), AutomaticPage());
+        QCOMPARE(
+            messages.Messages(),
+            QStringList{MessageText(Message::PageNotOpened).arg(scratch.FilePath("slides.htm"))});
         QCOMPARE(page.result(), int(QDialog::Accepted));
     }
 
