@@ -1,6 +1,32 @@
 #include "CustomStyle.h"
 
+#include "Format.h"
+#include "PageTexts.h"
+
 #include <vector>
+
+bool IsSizeSetting(StyleSetting setting) {
+    switch (setting) {
+    case StyleSetting::TableBorderLeftSize:
+    case StyleSetting::TableBorderRightSize:
+    case StyleSetting::TableBorderBottomSize:
+    case StyleSetting::TableBorderTopSize:
+    case StyleSetting::TdBorderLeftSize:
+    case StyleSetting::TdBorderRightSize:
+    case StyleSetting::TdBorderBottomSize:
+    case StyleSetting::TdBorderTopSize:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QByteArray BuildCustomStyle(const StyleSettings& settings) {
+    QList<FormatArg> arguments;
+    for (int index = 0; index < kStyleSettingCount; ++index)
+        arguments.append(settings[static_cast<StyleSetting>(index)]);
+    return FormatText(LoadPageText(IDS_HTML_STYLE_CUSTOM), arguments);
+}
 
 bool ColorBreaksOutOfStyle(const QByteArray& color) {
     if (color.contains("/*"))

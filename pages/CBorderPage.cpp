@@ -4,9 +4,7 @@
 #include "CSpeedPage.h"
 #include "ColorNamesPage.h"
 #include "CustomStyle.h"
-#include "Format.h"
 #include "Messages.h"
-#include "PageTexts.h"
 #include "Platform.h"
 #include "Strings.h"
 #include "WholeFile.h"
@@ -17,64 +15,60 @@
 
 namespace {
 
-// A colour box, the "..." button that fills it from the picker, and the words
-// on the page that name its setting. In page order.
+using Id = BorderPageIds;
+using S = StyleSetting;
+
+// A colour box, the "..." button that fills it from the picker, the words on
+// the page that name its setting, and the setting it gives. In page order.
 struct ColorSetting {
     int buttonId;
     int editId;
     const char* label;
     const char* group; // empty for the two settings above the groups
+    StyleSetting setting;
 };
 
 const ColorSetting kColorSettings[] = {
-    {CBorderPage::IDC_PICK_FONT_COLOR, CBorderPage::IDC_FONT_COLOR, "Font color:", ""},
-    {CBorderPage::IDC_PICK_SELECT_BACKGROUND, CBorderPage::IDC_SELECT_BACKGROUND,
-     "Select box background-color:", ""},
-    {CBorderPage::IDC_PICK_TABLE_BACKGROUND, CBorderPage::IDC_TABLE_BACKGROUND,
-     "background-color:", "TABLE setting:"},
-    {CBorderPage::IDC_PICK_TABLE_LEFT_COLOR, CBorderPage::IDC_TABLE_LEFT_COLOR,
-     "border-left:", "TABLE setting:"},
-    {CBorderPage::IDC_PICK_TABLE_TOP_COLOR, CBorderPage::IDC_TABLE_TOP_COLOR,
-     "border-top:", "TABLE setting:"},
-    {CBorderPage::IDC_PICK_TABLE_RIGHT_COLOR, CBorderPage::IDC_TABLE_RIGHT_COLOR,
-     "border-right:", "TABLE setting:"},
-    {CBorderPage::IDC_PICK_TABLE_BOTTOM_COLOR, CBorderPage::IDC_TABLE_BOTTOM_COLOR,
-     "border-bottom:", "TABLE setting:"},
-    {CBorderPage::IDC_PICK_TD_BACKGROUND, CBorderPage::IDC_TD_BACKGROUND,
-     "background-color:", "TD setting:"},
-    {CBorderPage::IDC_PICK_TD_LEFT_COLOR, CBorderPage::IDC_TD_LEFT_COLOR,
-     "border-left:", "TD setting:"},
-    {CBorderPage::IDC_PICK_TD_TOP_COLOR, CBorderPage::IDC_TD_TOP_COLOR,
-     "border-top:", "TD setting:"},
-    {CBorderPage::IDC_PICK_TD_RIGHT_COLOR, CBorderPage::IDC_TD_RIGHT_COLOR,
-     "border-right:", "TD setting:"},
-    {CBorderPage::IDC_PICK_TD_BOTTOM_COLOR, CBorderPage::IDC_TD_BOTTOM_COLOR,
-     "border-bottom:", "TD setting:"},
+    {Id::IDC_PICK_FONT_COLOR, Id::IDC_FONT_COLOR, "Font color:", "", S::FontColor},
+    {Id::IDC_PICK_SELECT_BACKGROUND, Id::IDC_SELECT_BACKGROUND, "Select box background-color:", "",
+     S::SelectBackground},
+    {Id::IDC_PICK_TABLE_BACKGROUND, Id::IDC_TABLE_BACKGROUND,
+     "background-color:", "TABLE setting:", S::TableBackground},
+    {Id::IDC_PICK_TABLE_LEFT_COLOR, Id::IDC_TABLE_LEFT_COLOR,
+     "border-left:", "TABLE setting:", S::TableBorderLeftColor},
+    {Id::IDC_PICK_TABLE_TOP_COLOR, Id::IDC_TABLE_TOP_COLOR,
+     "border-top:", "TABLE setting:", S::TableBorderTopColor},
+    {Id::IDC_PICK_TABLE_RIGHT_COLOR, Id::IDC_TABLE_RIGHT_COLOR,
+     "border-right:", "TABLE setting:", S::TableBorderRightColor},
+    {Id::IDC_PICK_TABLE_BOTTOM_COLOR, Id::IDC_TABLE_BOTTOM_COLOR,
+     "border-bottom:", "TABLE setting:", S::TableBorderBottomColor},
+    {Id::IDC_PICK_TD_BACKGROUND, Id::IDC_TD_BACKGROUND,
+     "background-color:", "TD setting:", S::TdBackground},
+    {Id::IDC_PICK_TD_LEFT_COLOR, Id::IDC_TD_LEFT_COLOR,
+     "border-left:", "TD setting:", S::TdBorderLeftColor},
+    {Id::IDC_PICK_TD_TOP_COLOR, Id::IDC_TD_TOP_COLOR,
+     "border-top:", "TD setting:", S::TdBorderTopColor},
+    {Id::IDC_PICK_TD_RIGHT_COLOR, Id::IDC_TD_RIGHT_COLOR,
+     "border-right:", "TD setting:", S::TdBorderRightColor},
+    {Id::IDC_PICK_TD_BOTTOM_COLOR, Id::IDC_TD_BOTTOM_COLOR,
+     "border-bottom:", "TD setting:", S::TdBorderBottomColor},
 };
 
-const int kSizeListIds[] = {CBorderPage::IDC_TABLE_LEFT_SIZE,  CBorderPage::IDC_TABLE_TOP_SIZE,
-                            CBorderPage::IDC_TABLE_RIGHT_SIZE, CBorderPage::IDC_TABLE_BOTTOM_SIZE,
-                            CBorderPage::IDC_TD_LEFT_SIZE,     CBorderPage::IDC_TD_TOP_SIZE,
-                            CBorderPage::IDC_TD_RIGHT_SIZE,    CBorderPage::IDC_TD_BOTTOM_SIZE};
+// Each border's size list and the setting it gives.
+struct SizeSetting {
+    int listId;
+    StyleSetting setting;
+};
 
-const char* const kBorderSizes[] = {"0.1cm", "0.2cm", "0.3cm", "0.4cm", "0.5cm",
-                                    "0.6cm", "0.7cm", "0.8cm", "0.9cm", "1cm"};
-
-// The control that fills each placeholder of the custom style block, in
-// placeholder order: table background, then each border's size and colour
-// (left, right, bottom, top); the cell likewise; then the two settings above.
-const int kStyleArgumentIds[] = {
-    CBorderPage::IDC_TABLE_BACKGROUND,   CBorderPage::IDC_TABLE_LEFT_SIZE,
-    CBorderPage::IDC_TABLE_LEFT_COLOR,   CBorderPage::IDC_TABLE_RIGHT_SIZE,
-    CBorderPage::IDC_TABLE_RIGHT_COLOR,  CBorderPage::IDC_TABLE_BOTTOM_SIZE,
-    CBorderPage::IDC_TABLE_BOTTOM_COLOR, CBorderPage::IDC_TABLE_TOP_SIZE,
-    CBorderPage::IDC_TABLE_TOP_COLOR, // TABLE.tb1
-    CBorderPage::IDC_TD_BACKGROUND,      CBorderPage::IDC_TD_LEFT_SIZE,
-    CBorderPage::IDC_TD_LEFT_COLOR,      CBorderPage::IDC_TD_RIGHT_SIZE,
-    CBorderPage::IDC_TD_RIGHT_COLOR,     CBorderPage::IDC_TD_BOTTOM_SIZE,
-    CBorderPage::IDC_TD_BOTTOM_COLOR,    CBorderPage::IDC_TD_TOP_SIZE,
-    CBorderPage::IDC_TD_TOP_COLOR,                                           // TD.td1
-    CBorderPage::IDC_FONT_COLOR,         CBorderPage::IDC_SELECT_BACKGROUND, // .b1, SELECT
+const SizeSetting kSizeSettings[] = {
+    {Id::IDC_TABLE_LEFT_SIZE, S::TableBorderLeftSize},
+    {Id::IDC_TABLE_TOP_SIZE, S::TableBorderTopSize},
+    {Id::IDC_TABLE_RIGHT_SIZE, S::TableBorderRightSize},
+    {Id::IDC_TABLE_BOTTOM_SIZE, S::TableBorderBottomSize},
+    {Id::IDC_TD_LEFT_SIZE, S::TdBorderLeftSize},
+    {Id::IDC_TD_TOP_SIZE, S::TdBorderTopSize},
+    {Id::IDC_TD_RIGHT_SIZE, S::TdBorderRightSize},
+    {Id::IDC_TD_BOTTOM_SIZE, S::TdBorderBottomSize},
 };
 
 QString SettingName(const ColorSetting& setting) {
@@ -99,8 +93,8 @@ CBorderPage::CBorderPage() : WizardPage(IDD, IDC_NEXT) {
 }
 
 void CBorderPage::OnInitDialog() {
-    for (const int id : kSizeListIds) {
-        auto* sizeList = ControlAs<QComboBox>(id);
+    for (const SizeSetting& size : kSizeSettings) {
+        auto* sizeList = ControlAs<QComboBox>(size.listId);
         for (const char* size : kBorderSizes)
             sizeList->addItem(QString::fromLatin1(size));
         sizeList->setCurrentIndex(0);
@@ -150,10 +144,12 @@ void CBorderPage::OnNext() {
         }
     }
 
-    QList<FormatArg> arguments;
-    for (const int id : kStyleArgumentIds)
-        arguments.append(ControlText(id).toUtf8());
-    m_savePage.m_strStyle = FormatText(LoadPageText(IDS_HTML_STYLE_CUSTOM), arguments);
+    StyleSettings settings;
+    for (const ColorSetting& color : kColorSettings)
+        settings[color.setting] = ControlText(color.editId).toUtf8();
+    for (const SizeSetting& size : kSizeSettings)
+        settings[size.setting] = ControlText(size.listId).toUtf8();
+    m_savePage.m_strStyle = BuildCustomStyle(settings);
     m_savePage.m_bCustom = 1;
     RunNextPage(m_savePage);
 }

@@ -3,6 +3,7 @@
 #include "CSavePage.h"
 #include "CSpeedPage.h"
 #include "ColorNamesPage.h"
+#include "CustomStyle.h"
 #include "MessageRecorder.h"
 #include "Messages.h"
 #include "ModalDriver.h"
@@ -30,28 +31,31 @@ const int kSizeListIds[] = {CBorderPage::IDC_TABLE_LEFT_SIZE,  CBorderPage::IDC_
                             CBorderPage::IDC_TD_LEFT_SIZE,     CBorderPage::IDC_TD_TOP_SIZE,
                             CBorderPage::IDC_TD_RIGHT_SIZE,    CBorderPage::IDC_TD_BOTTOM_SIZE};
 
-// The control that feeds each placeholder of IDS_HTML_STYLE_CUSTOM, first to last.
-const int kPlaceholderSources[20] = {
-    CBorderPage::IDC_TABLE_BACKGROUND, // TABLE.tb1 background-color
-    CBorderPage::IDC_TABLE_LEFT_SIZE,
-    CBorderPage::IDC_TABLE_LEFT_COLOR, // border-left size, colour
-    CBorderPage::IDC_TABLE_RIGHT_SIZE,
-    CBorderPage::IDC_TABLE_RIGHT_COLOR, // border-right
-    CBorderPage::IDC_TABLE_BOTTOM_SIZE,
-    CBorderPage::IDC_TABLE_BOTTOM_COLOR, // border-bottom
-    CBorderPage::IDC_TABLE_TOP_SIZE,
-    CBorderPage::IDC_TABLE_TOP_COLOR, // border-top
-    CBorderPage::IDC_TD_BACKGROUND,   // TD.td1 background-color
-    CBorderPage::IDC_TD_LEFT_SIZE,
-    CBorderPage::IDC_TD_LEFT_COLOR, // border-left
-    CBorderPage::IDC_TD_RIGHT_SIZE,
-    CBorderPage::IDC_TD_RIGHT_COLOR, // border-right
-    CBorderPage::IDC_TD_BOTTOM_SIZE,
-    CBorderPage::IDC_TD_BOTTOM_COLOR, // border-bottom
-    CBorderPage::IDC_TD_TOP_SIZE,
-    CBorderPage::IDC_TD_TOP_COLOR,      // border-top
-    CBorderPage::IDC_FONT_COLOR,        // .b1 color
-    CBorderPage::IDC_SELECT_BACKGROUND, // SELECT background-color
+// The setting each control of the page gives.
+const struct {
+    int id;
+    StyleSetting setting;
+} kControlSettings[] = {
+    {CBorderPage::IDC_TABLE_BACKGROUND, StyleSetting::TableBackground},
+    {CBorderPage::IDC_TABLE_LEFT_SIZE, StyleSetting::TableBorderLeftSize},
+    {CBorderPage::IDC_TABLE_LEFT_COLOR, StyleSetting::TableBorderLeftColor},
+    {CBorderPage::IDC_TABLE_RIGHT_SIZE, StyleSetting::TableBorderRightSize},
+    {CBorderPage::IDC_TABLE_RIGHT_COLOR, StyleSetting::TableBorderRightColor},
+    {CBorderPage::IDC_TABLE_BOTTOM_SIZE, StyleSetting::TableBorderBottomSize},
+    {CBorderPage::IDC_TABLE_BOTTOM_COLOR, StyleSetting::TableBorderBottomColor},
+    {CBorderPage::IDC_TABLE_TOP_SIZE, StyleSetting::TableBorderTopSize},
+    {CBorderPage::IDC_TABLE_TOP_COLOR, StyleSetting::TableBorderTopColor},
+    {CBorderPage::IDC_TD_BACKGROUND, StyleSetting::TdBackground},
+    {CBorderPage::IDC_TD_LEFT_SIZE, StyleSetting::TdBorderLeftSize},
+    {CBorderPage::IDC_TD_LEFT_COLOR, StyleSetting::TdBorderLeftColor},
+    {CBorderPage::IDC_TD_RIGHT_SIZE, StyleSetting::TdBorderRightSize},
+    {CBorderPage::IDC_TD_RIGHT_COLOR, StyleSetting::TdBorderRightColor},
+    {CBorderPage::IDC_TD_BOTTOM_SIZE, StyleSetting::TdBorderBottomSize},
+    {CBorderPage::IDC_TD_BOTTOM_COLOR, StyleSetting::TdBorderBottomColor},
+    {CBorderPage::IDC_TD_TOP_SIZE, StyleSetting::TdBorderTopSize},
+    {CBorderPage::IDC_TD_TOP_COLOR, StyleSetting::TdBorderTopColor},
+    {CBorderPage::IDC_FONT_COLOR, StyleSetting::FontColor},
+    {CBorderPage::IDC_SELECT_BACKGROUND, StyleSetting::SelectBackground},
 };
 
 // The texts that stand where IDS_HTML_STYLE_CUSTOM has its placeholders; empty
@@ -181,20 +185,15 @@ class BorderPageTest : public QObject {
         const auto look = page.PressNext();
         QVERIFY(look);
         QCOMPARE(look->first, 1);
-        const QByteArrayList values = PlaceholderValues(look->second);
-        QCOMPARE(values.size(), 20);
-        for (int position = 0; position < 20; ++position) {
-            const int source = kPlaceholderSources[position];
-            QWidget* control = page.page.Control(source);
-            const QString expected = qobject_cast<QLineEdit*>(control)
-                                         ? page.Box(source)->text()
-                                         : page.SizeList(source)->currentText();
-            QVERIFY2(values.at(position) == expected.toUtf8(),
-                     qPrintable(QStringLiteral("position %1 holds %2, not the text of %3")
-                                    .arg(position + 1)
-                                    .arg(QString::fromUtf8(values.at(position)))
-                                    .arg(source)));
+        StyleSettings expected;
+        for (const auto& control : kControlSettings) {
+            const QWidget* widget = page.page.Control(control.id);
+            expected[control.setting] =
+                (qobject_cast<const QLineEdit*>(widget) ? page.Box(control.id)->text()
+                                                        : page.SizeList(control.id)->currentText())
+                    .toUtf8();
         }
+        QCOMPARE(look->second, BuildCustomStyle(expected));
         QCOMPARE(page.page.result(), int(QDialog::Accepted));
     }
 
