@@ -6,8 +6,7 @@
 
 #include <QAbstractButton>
 
-TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
-    : QDialog(parent), m_templateId(templateId) {
+TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent) {
     EnterKeyRule::Install();
     if (const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId))
         m_controls = BuildDialog(*this, *dialogTemplate);

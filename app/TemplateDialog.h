@@ -15,7 +15,6 @@ class TemplateDialog : public QDialog {
   public:
     explicit TemplateDialog(int templateId, QWidget* parent = nullptr);
 
-    int TemplateId() const { return m_templateId; }
     QWidget* Control(int id) const { return m_controls.value(id); }
     template <typename T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
 
@@ -31,7 +30,6 @@ class TemplateDialog : public QDialog {
   private:
     void ConnectClicked(int id, std::function<void()> handler);
 
-    int m_templateId;
     int m_enterButtonId = 0;
     QHash<int, QWidget*> m_controls;
 };

@@ -11,13 +11,12 @@
 #include "WindowMenu.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 
 CImagePage::CImagePage()
-    : WizardPage(IDD, IDC_NEXT), m_btnNext(ControlAs<QPushButton>(IDC_NEXT)),
-      m_listImages(ControlAs<QTreeWidget>(IDC_LIST)), m_editImage(ControlAs<QLineEdit>(IDC_IMAGE)),
-      m_hAppIcon(ImageResourcePath(IDI_MAINFRAME)), m_windowMenu(new WindowMenu(this)) {
+    : WizardPage(IDD, IDC_NEXT), m_listImages(ControlAs<QTreeWidget>(IDC_LIST)),
+      m_editImage(ControlAs<QLineEdit>(IDC_IMAGE)), m_hAppIcon(ImageResourcePath(IDI_MAINFRAME)),
+      m_windowMenu(new WindowMenu(this)) {
     connect(m_windowMenu, &WindowMenu::CommandChosen, this,
             [this](unsigned id) { OnSysCommand(id); });
     OnClicked(IDC_ADD, [this] { OnAdd(); });

@@ -6,7 +6,6 @@
 #include <QIcon>
 
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 class WindowMenu;
 
@@ -37,7 +36,6 @@ class CImagePage : public WizardPage, public ImagePageIds {
     int FirstSelectedRow() const;
     void SwapImageTexts(int row, int otherRow);
 
-    QPushButton* m_btnNext;
     QTreeWidget* m_listImages;
     QLineEdit* m_editImage;
     QIcon m_hAppIcon;

@@ -8,17 +8,12 @@
 
 // Window and control styles, with their Win32 values so templates read as they were drawn.
 enum : std::uint32_t {
-    WS_POPUP = 0x80000000,
     WS_CHILD = 0x40000000,
     WS_VISIBLE = 0x10000000,
-    WS_CAPTION = 0x00C00000,
     WS_BORDER = 0x00800000,
-    WS_SYSMENU = 0x00080000,
     WS_VSCROLL = 0x00200000,
     WS_GROUP = 0x00020000,
     WS_TABSTOP = 0x00010000,
-    DS_SETFONT = 0x00000040,
-    DS_MODALFRAME = 0x00000080,
     WS_EX_APPWINDOW = 0x00040000,
 
     BS_DEFPUSHBUTTON = 0x00000001,
@@ -58,7 +53,6 @@ struct DialogTemplate {
     int id;
     const char* caption;
     int cx, cy; // dialog units
-    std::uint32_t style;
     std::uint32_t exStyle;
     const char* fontName;
     int pointSize;

@@ -30,10 +30,9 @@ std::vector<ControlTemplate> Controls() {
 
 } // namespace
 
-// The image list page, the program's main window: hence visible and on the taskbar.
+// The image list page, the program's main window: hence on the taskbar.
 const DialogTemplate& DialogTemplate102() {
-    static const DialogTemplate imageList =
-        PageTemplate(ImagePageIds::IDD, "Kinetara - Image setting", 319, 198, Controls(),
-                     WS_VISIBLE, WS_EX_APPWINDOW);
+    static const DialogTemplate imageList = PageTemplate(
+        ImagePageIds::IDD, "Kinetara - Image setting", 319, 198, Controls(), WS_EX_APPWINDOW);
     return imageList;
 }
