@@ -10,6 +10,7 @@ run: deps
 	./build/release/app/kinetara
 
 test: deps
+	scripts/check-format
 	cmake --preset test
 	cmake --build --preset test
 	ctest --preset test
@@ -20,4 +21,4 @@ bench: deps
 	./build/bench/bench/kinetara_bench
 
 format:
-	find output app pages res tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find output res dialogs pages app tests bench -name node_modules -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | xargs clang-format -i
