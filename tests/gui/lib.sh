@@ -5,27 +5,57 @@ set -euo pipefail
 
 KINETARA=$(realpath "$1")
 WORK=$(mktemp -d)
-trap 'kill "${APP_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+
+# On any failure, also the ones set -e ends the script with, the logs say why.
+cleanup() {
+    local status=$?
+    kill "${WATCHDOG_PID:-}" "${APP_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
+    wait 2>/dev/null || true # so no server outlives the test
+    if ((status != 0)); then
+        local log
+        for log in app.log xvfb.log; do
+            echo "--- $log:" >&2
+            if [[ -s $WORK/$log ]]; then cat "$WORK/$log" >&2; else echo "(empty)" >&2; fi
+        done
+    fi
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-start_display() {
-    local display
-    for display in $(seq 90 140); do
-        [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            sleep 0.1
-        done
+# The waits have no deadline of their own, as a slow machine is no fault. CTest
+# ends a test past its TIMEOUT (120 s) with SIGKILL, which leaves no chance to
+# print the logs; ending the display before that makes whatever waits fail.
+start_watchdog() {
+    (
+        trap 'kill "${sleeper:-}" 2>/dev/null; wait; exit 0' TERM
+        sleep 100 </dev/null >/dev/null 2>&1 &
+        sleeper=$!
+        wait "$sleeper"
+        echo "FAIL: still running after 100 s; ending the display" >&2
         kill "$XVFB_PID" 2>/dev/null || true
-    done
-    fail "no X display could be started"
+    ) &
+    WATCHDOG_PID=$!
+}
+
+# Xvfb takes the first free display itself and writes its number to the pipe
+# once it accepts clients; testing a number first and starting there after
+# raced with any other server starting at the same time.
+start_display() {
+    local display=""
+    mkfifo "$WORK/displayfd"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/displayfd" >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    start_watchdog
+    # Ends with the number, or empty when Xvfb exits without one.
+    read -r display <"$WORK/displayfd" || true
+    [[ $display =~ ^[0-9]+$ ]] || fail "Xvfb did not start"
+    export DISPLAY=":$display"
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb took $DISPLAY but does not answer there"
 }
 
 # The browser is never started: xdg-open only notes what it was asked to open.
@@ -49,12 +79,10 @@ start_wizard() {
 # Waits for the window with this title and gives it the keyboard.
 wait_for_window() {
     local title=$1 window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) && [[ -n $window ]] && break
+    until window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) && [[ -n $window ]]; do
         kill -0 "$APP_PID" 2>/dev/null || fail "the wizard ended before \"$title\" showed"
         sleep 0.1
     done
-    [[ -n $window ]] || fail "no window \"$title\""
     xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
     sleep 0.3
     CURRENT_WINDOW=$window
@@ -86,17 +114,9 @@ screenshot() {
 # Waits for the wizard to end, and fails unless it ended cleanly (the
 # sanitizers' reports end it with an error).
 wait_for_exit() {
-    local status
-    for _ in $(seq 100); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            status=0
-            wait "$APP_PID" || status=$?
-            [[ $status == 0 ]] || fail "the wizard ended with status $status; its log: $(cat "$WORK/app.log")"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "the wizard did not end; its log: $(cat "$WORK/app.log")"
+    local status=0
+    wait "$APP_PID" || status=$?
+    [[ $status == 0 ]] || fail "the wizard ended with status $status"
 }
 
 start_display

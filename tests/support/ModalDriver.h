@@ -15,7 +15,9 @@ class ModalDriver {
 
     // Runs action on the next modal dialog that is not `current` (typically
     // the page whose button opens it). If none shows within a few seconds,
-    // records a failure and closes every dialog so the test cannot hang.
+    // records a failure. Then, or when the action fails (a QVERIFY or QCOMPARE
+    // in it returns early), closes every dialog and drops the steps still
+    // queued, so the test cannot hang.
     static void OnNextModal(Action action, QWidget* current = nullptr);
 
     // The same, with the dialog cast to T; a dialog of another class is a failure.
