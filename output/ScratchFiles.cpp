@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -155,10 +156,25 @@ FileResult WriteScratchFile(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+QString DefaultScratchDir() {
+    if (::access(".", W_OK | X_OK) == 0)
+        return {};
+    // Started where it may not write (a launcher may start it in /): the
+    // user's runtime folder, or the cache folder on a system without one.
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty())
+        base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString folder = base + QStringLiteral("/kinetara");
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    return folder;
+}
+
 QString ScratchFilePath(const QString& scratchDir, const char* name) {
     const QString bare = QString::fromLatin1(name);
-    if (scratchDir.isEmpty())
-        return bare;
+    if (scratchDir.isEmpty()) {
+        const QString fallback = DefaultScratchDir();
+        return fallback.isEmpty() ? bare : fallback + u'/' + bare;
+    }
     return scratchDir.endsWith(u'/') ? scratchDir + bare : scratchDir + u'/' + bare;
 }
 

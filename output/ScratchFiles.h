@@ -9,7 +9,7 @@
 
 // The two files that carry the wizard's data from page to page. They are
 // opened by bare name in a scratch directory; an empty directory means the
-// current one.
+// current one, or DefaultScratchDir() when the current one is not writable.
 //
 // A file this process wrote stays locked until this process deletes it or
 // ends, so that a second Kinetara window started in the same folder can
@@ -38,6 +38,9 @@ struct SpeedRead {
     FileIdentity identity;
 };
 
+// Empty when the current directory is writable; else $XDG_RUNTIME_DIR/kinetara,
+// or kinetara in the cache folder when there is no runtime folder.
+QString DefaultScratchDir();
 QString ScratchFilePath(const QString& scratchDir, const char* name);
 
 // One record per image text, each ending in CR LF, replacing any earlier file

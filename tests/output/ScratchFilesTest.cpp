@@ -2,11 +2,14 @@
 
 #include "CaseName.h"
 #include "ScratchDirTest.h"
+#include "Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstdlib>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -244,5 +247,37 @@ INSTANTIATE_TEST_SUITE_P(LineRules, SpeedLineTest,
                                            SpeedCase{"SecondLineIgnored", "1000\r\n4000", "1000"},
                                            SpeedCase{"EmptyFile", "", ""}),
                          CaseName());
+
+} // namespace
+
+namespace {
+
+// A launcher may start the wizard in a folder it may not write, such as /.
+TEST_F(ScratchFilesTest, UnwritableStartFolderKeepsTheFilesInTheRuntimeFolder) {
+    const QString runtime = OutputPath("runtime");
+    ASSERT_TRUE(QDir().mkdir(runtime));
+    for (const QString& dir : {m_output.path(), runtime, m_scratch.path()})
+        ASSERT_EQ(
+            ::chmod(QFile::encodeName(dir).constData(), dir == m_scratch.path() ? 0555 : 0777), 0);
+    const QString start = m_scratch.path();
+
+    const std::optional<FileResult> result = RunUnprivileged([&] {
+        if (::chdir(QFile::encodeName(start).constData()) != 0)
+            return FileResult::FromErrno(start, errno);
+        ::setenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime).constData(), 1);
+        if (FileResult written = WriteListItems({"a.gif"}); !written)
+            return written;
+        const ListItemsRead read = ReadListItems();
+        return read.images == QByteArrayList{"a.gif"}
+                   ? read.file
+                   : FileResult::Failure({}, FileError::EmptyList);
+    });
+
+    ASSERT_EQ(::chmod(QFile::encodeName(start).constData(), 0700), 0);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(*result) << result->reason.toStdString();
+    EXPECT_EQ(ReadBytes(runtime + "/kinetara/listitems"), "a.gif\r\n");
+    EXPECT_FALSE(QFile::exists(ScratchPath("listitems")));
+}
 
 } // namespace
