@@ -261,16 +261,23 @@ TEST_F(ScratchFilesTest, UnwritableStartFolderKeepsTheFilesInTheRuntimeFolder) {
             ::chmod(QFile::encodeName(dir).constData(), dir == m_scratch.path() ? 0555 : 0777), 0);
     const QString start = m_scratch.path();
 
+    // Without root this runs in the test's own process: give back its folder and variable.
+    const QString previousDir = QDir::currentPath();
+    const QByteArray previousRuntime = qgetenv("XDG_RUNTIME_DIR");
     const std::optional<FileResult> result = RunUnprivileged([&] {
         if (::chdir(QFile::encodeName(start).constData()) != 0)
             return FileResult::FromErrno(start, errno);
-        ::setenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime).constData(), 1);
-        if (FileResult written = WriteListItems({"a.gif"}); !written)
-            return written;
-        const ListItemsRead read = ReadListItems();
-        return read.images == QByteArrayList{"a.gif"}
-                   ? read.file
-                   : FileResult::Failure({}, FileError::EmptyList);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        FileResult outcome = WriteListItems({"a.gif"});
+        if (outcome) {
+            const ListItemsRead read = ReadListItems();
+            outcome = read.images == QByteArrayList{"a.gif"}
+                          ? read.file
+                          : FileResult::Failure({}, FileError::EmptyList);
+        }
+        QDir::setCurrent(previousDir);
+        qputenv("XDG_RUNTIME_DIR", previousRuntime);
+        return outcome;
     });
 
     ASSERT_EQ(::chmod(QFile::encodeName(start).constData(), 0700), 0);
