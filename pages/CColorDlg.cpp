@@ -29,14 +29,14 @@ int CColorDlg::SelectedRow() const {
 
 void CColorDlg::OnSelChange() {
     const int row = SelectedRow();
-    if (row < 0)
-        return;
-    m_swatchColor = ColorFromColorRef(g_colorValues[row]);
+    // With nothing selected (Ctrl+click on the selected row) nothing is shown.
+    m_swatchColor = row < 0 ? QColor() : ColorFromColorRef(g_colorValues[row]);
     // The swatch lies under the prompt's first line: keep that line readable.
-    QPalette palette = m_staticPrompt->palette();
-    palette.setColor(QPalette::WindowText,
-                     qGray(m_swatchColor.rgb()) < 128 ? Qt::white : Qt::black);
-    m_staticPrompt->setPalette(palette);
+    QPalette prompt = palette();
+    if (m_swatchColor.isValid())
+        prompt.setColor(QPalette::WindowText,
+                        qGray(m_swatchColor.rgb()) < 128 ? Qt::white : Qt::black);
+    m_staticPrompt->setPalette(prompt);
     update();
 }
 

@@ -112,6 +112,20 @@ class ColorDlgTest : public QObject {
         QCOMPARE(picker.SwatchCorner(), QColor(0xFA, 0xEB, 0xD7));
     }
 
+    void ctrlClickOnTheSelectedRowClearsTheSwatch() {
+        Picker picker;
+        const QColor background = picker.SwatchCorner();
+        const QColor promptText = picker.prompt->palette().color(QPalette::WindowText);
+        picker.Select(95); // navy: the prompt turns white
+        QVERIFY(picker.SwatchCorner() != background);
+        const QRect row = picker.colors->visualItemRect(picker.colors->item(95));
+        QTest::mouseClick(picker.colors->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          row.center());
+        QVERIFY(picker.colors->selectedItems().isEmpty());
+        QCOMPARE(picker.SwatchCorner(), background);
+        QCOMPARE(picker.prompt->palette().color(QPalette::WindowText), promptText);
+    }
+
     void okTakesTheSelectedName_data() {
         QTest::addColumn<bool>("byEnter");
         QTest::newRow("OK button") << false;
