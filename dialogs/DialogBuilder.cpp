@@ -144,7 +144,10 @@ QHash<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialogTe
     font.setStyleHint(QFont::SansSerif);
     dialog.setFont(font);
     dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A template for the taskbar is an ordinary top-level window: window
+    // managers list it. The others are dialogs, transient for the program.
+    const Qt::WindowType kind = dialogTemplate.exStyle & WS_EX_APPWINDOW ? Qt::Window : Qt::Dialog;
+    dialog.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     const DialogUnits units(dialog.font());

@@ -7,6 +7,7 @@ EXPECTED=$(realpath "$2")
 add_two_images_and_go_on
 
 wait_for_window "Automatic or Custom setting"
+is_transient "$CURRENT_WINDOW" || fail "the mode page is not a dialog of the program"
 screenshot mode-page
 press alt+n
 

@@ -88,6 +88,10 @@ wait_for_window() {
     CURRENT_WINDOW=$window
 }
 
+# Whether the window manager is told that the window belongs to another one
+# (a dialog), which keeps it off the taskbar.
+is_transient() { ! xprop -id "$1" WM_TRANSIENT_FOR | grep -q 'not found'; }
+
 type_text() { xdotool type --delay 20 -- "$1"; }
 press() { xdotool key --delay 50 "$@"; }
 
@@ -96,6 +100,8 @@ press() { xdotool key --delay 50 "$@"; }
 add_two_images_and_go_on() {
     start_wizard
     wait_for_window "Kinetara - Image setting"
+    # The program's own window, on the taskbar; the later pages are its dialogs.
+    ! is_transient "$CURRENT_WINDOW" || fail "the image list page is a transient dialog"
     type_text "myimage.gif"
     press alt+a
     press ctrl+a
