@@ -3,6 +3,7 @@
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "Images.h"
+#include "ReportRowDelegate.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -68,6 +69,7 @@ QWidget* MakeListView(QWidget* parent) {
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->header()->setSectionsMovable(false);
     list->header()->setStretchLastSection(false);
+    list->setItemDelegate(new ReportRowDelegate(*list));
     return list;
 }
 

@@ -9,6 +9,7 @@
 #include "Strings.h"
 #include "WindowMenu.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -268,6 +269,36 @@ class ImagePageTest : public QObject {
             QVERIFY2(messages.Messages().at(0).contains(QString::number(kMaxImages)),
                      qPrintable(messages.Messages().at(0)));
         }
+    }
+
+    // Where a row is drawn highlighted: its Order cell and its Image cell.
+    static std::pair<bool, bool> HighlightedCells(const Page& page, int row) {
+        const QImage shown = page.list->viewport()->grab().toImage();
+        const QColor highlight = page.list->palette().color(QPalette::Active, QPalette::Highlight);
+        const QTreeWidgetItem* item = page.list->topLevelItem(row);
+        const auto highlighted = [&](int column) {
+            const QRect cell = page.list->visualItemRect(item);
+            // The cell's right end, clear of its text.
+            const int x = page.list->header()->sectionViewportPosition(column) +
+                          page.list->header()->sectionSize(column) - 3;
+            return shown.pixelColor(x, cell.center().y()) == highlight;
+        };
+        return {highlighted(CImagePage::ColumnOrder), highlighted(CImagePage::ColumnImage)};
+    }
+
+    void selectionShowsInTheFirstColumnWhileTheListHasTheFocus() {
+        Page page;
+        page.page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page.page));
+        page.Add(QStringLiteral("a.gif"));
+        page.Add(QStringLiteral("b.gif"));
+        page.list->topLevelItem(1)->setSelected(true);
+        page.list->setFocus();
+        QVERIFY(page.list->hasFocus());
+        QCOMPARE(HighlightedCells(page, 1), std::make_pair(true, false));
+        QCOMPARE(HighlightedCells(page, 0), std::make_pair(false, false));
+        page.path->setFocus();
+        QCOMPARE(HighlightedCells(page, 1), std::make_pair(false, false));
     }
 
     void addTakesATextLongerThanAnEditBoxDefaultLimit() {
