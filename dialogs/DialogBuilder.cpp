@@ -4,6 +4,7 @@
 #include "DialogUnits.h"
 #include "Images.h"
 #include "ReportRowDelegate.h"
+#include "WholeRectButton.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -46,13 +47,13 @@ QWidget* MakeButton(const ControlTemplate& control, QWidget* parent) {
     if (type == BS_AUTORADIOBUTTON) {
         // Each radio button is a group of its own; the page keeps them exclusive.
         // A click always checks an auto radio button, even a checked one.
-        auto* radio = new QRadioButton(text, parent);
+        auto* radio = new WholeRectButton<QRadioButton>(text, parent);
         radio->setAutoExclusive(false);
         QObject::connect(radio, &QRadioButton::clicked, radio,
                          [radio] { radio->setChecked(true); });
         return radio;
     }
-    auto* button = new QPushButton(text, parent);
+    auto* button = new WholeRectButton<QPushButton>(text, parent);
     button->setAutoDefault(false);
     button->setDefault(type == BS_DEFPUSHBUTTON);
     return button;

@@ -1,5 +1,6 @@
 #include "TemplateDialog.h"
 
+#include "AccessLetterRule.h"
 #include "DialogBuilder.h"
 #include "DialogTemplate.h"
 #include "EnterKeyRule.h"
@@ -8,6 +9,7 @@
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent) {
     EnterKeyRule::Install();
+    AccessLetterRule::Install();
     if (const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId))
         m_controls = BuildDialog(*this, *dialogTemplate);
     ConnectClicked(IDOK, [this] { accept(); });

@@ -57,6 +57,42 @@ class PageFlowTest : public QObject {
         QVERIFY(!custom->isChecked());
     }
 
+    void aClickAnywhereInARadioButtonsRectangleChecksIt() {
+        CModePage page;
+        page.show();
+        auto* custom = page.ControlAs<QRadioButton>(CModePage::IDC_CUSTOM);
+        QTest::mouseClick(custom, Qt::LeftButton, {},
+                          QPoint(custom->width() - 2, custom->height() / 2));
+        QVERIFY(custom->isChecked());
+        QVERIFY(!page.ControlAs<QRadioButton>(CModePage::IDC_AUTOMATIC)->isChecked());
+    }
+
+    void plainLettersActAsAccessLettersOnButtonsOnly() {
+        ScratchDirectory scratch;
+        CModePage page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        auto* next = page.ControlAs<QPushButton>(CModePage::IDC_NEXT);
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_U);
+        QVERIFY(page.ControlAs<QRadioButton>(CModePage::IDC_CUSTOM)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), page.Control(CModePage::IDC_CUSTOM));
+
+        bool imagePageRan = false;
+        ModalDriver::OnNext<CImagePage>([&](CImagePage* image) {
+            imagePageRan = true;
+            // In the edit box a letter is typed, not taken as Add's access letter.
+            auto* edit = image->ControlAs<QLineEdit>(CImagePage::IDC_IMAGE);
+            edit->setFocus();
+            QTest::keyClicks(edit, QStringLiteral("ab"));
+            QCOMPARE(edit->text(), QStringLiteral("ab"));
+            image->reject();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+        QCOMPARE(ModalDriver::TakeFailures(), QStringList());
+        QVERIFY(imagePageRan);
+    }
+
     void modePageNextChoosesThePath_data() {
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<bool>("custom");
