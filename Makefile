@@ -1,21 +1,33 @@
-# The two set-up commands of the README, plus the benchmarks.
-.PHONY: deps run test bench format
+# The two set-up commands of the README, plus the benchmarks, installing and packaging.
+.PHONY: run test bench format release install package
 
-deps:
-	scripts/install-deps
+# Where `make install` puts the program; DESTDIR is honoured as well.
+PREFIX ?= /usr/local
 
-run: deps
-	cmake --preset release
-	cmake --build --preset release
+run: release
 	./build/release/app/kinetara
 
-test: deps
+release:
+	scripts/install-deps run
+	cmake --preset release
+	cmake --build --preset release
+
+install: release
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+# build/release/kinetara_<version>_<arch>.deb
+package: release
+	cd build/release && cpack
+
+test:
+	scripts/install-deps test
 	scripts/check-format
 	cmake --preset test
 	cmake --build --preset test
 	ctest --preset test
 
-bench: deps
+bench:
+	scripts/install-deps bench
 	cmake --preset bench
 	cmake --build --preset bench
 	./build/bench/bench/kinetara_bench

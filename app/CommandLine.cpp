@@ -34,7 +34,7 @@ CommandLineAnswer ReadCommandLine(const QStringList& arguments) {
     } else if (!parser.positionalArguments().isEmpty()) {
         answer.error = QStringLiteral("%1: unexpected argument '%2'")
                            .arg(ProgramName(), parser.positionalArguments().constFirst());
-    } else if (parser.isSet(help)) {
+    } else if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         answer.runWizard = false;
         // The parser names the program after argv[0], or not at all before
         // the application object exists: name it the same way always.

@@ -22,6 +22,9 @@ class CommandLineTest : public QObject {
         QTest::newRow("help") << QStringList{"kinetara", "--help"} << false << 0
                               << "Usage: kinetara [options]"
                               << "";
+        QTest::newRow("help with Qt's options")
+            << QStringList{"kinetara", "--help-all"} << false << 0 << "Usage: kinetara [options]"
+            << "";
         QTest::newRow("unknown option")
             << QStringList{"kinetara", "--bogus"} << false << 2 << ""
             << "kinetara: Unknown option 'bogus'. (see kinetara --help)";
