@@ -1,15 +1,13 @@
 #include "TemplateDialog.h"
 
-#include "AccessLetterRule.h"
 #include "DialogBuilder.h"
+#include "DialogKeyboard.h"
 #include "DialogTemplate.h"
-#include "EnterKeyRule.h"
 
 #include <QAbstractButton>
 
 TemplateDialog::TemplateDialog(int templateId, QWidget* parent) : QDialog(parent) {
-    EnterKeyRule::Install();
-    AccessLetterRule::Install();
+    DialogKeyboard::Install();
     if (const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId))
         m_controls = BuildDialog(*this, *dialogTemplate);
     ConnectClicked(IDOK, [this] { accept(); });
