@@ -3,6 +3,7 @@
 // step of the show happens exactly when the test moves the clock and no test
 // waits for real time to pass.
 import assert from 'node:assert/strict';
+import { Buffer } from 'node:buffer';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
@@ -65,18 +66,25 @@ async function press(tab, caption) {
     await tab.locator(`input[type=button][value="${caption}"]`).click();
 }
 
-// Watches for the next picture the browser loads or gives up on; the returned
-// function waits for it.
-async function watchNextPicture(tab) {
-    await tab.evaluate(() => {
+// Watches for the browser to load or give up on the picture of text; the
+// returned function waits for it. Chromium may fire load twice for the first
+// picture, so only an event while src is text counts; a change of src cancels
+// the old picture's pending load event, so such an event is text's own.
+async function watchPicture(tab, text) {
+    await tab.evaluate((text) => {
         const picture = document.getElementById('inm');
+        window.pictureWatch?.abort();
+        window.pictureWatch = new AbortController();
         window.pictureOutcome = null;
         const settle = (event) => {
-            window.pictureOutcome = { event: event.type, width: picture.width };
+            if (!window.pictureOutcome && picture.getAttribute('src') === text) {
+                window.pictureOutcome = { event: event.type, width: picture.width };
+            }
         };
-        picture.addEventListener('load', settle, { once: true });
-        picture.addEventListener('error', settle, { once: true });
-    });
+        for (const type of ['load', 'error']) {
+            picture.addEventListener(type, settle, { signal: window.pictureWatch.signal });
+        }
+    }, text);
     return async () => {
         const outcome = await tab.waitForFunction(() => window.pictureOutcome, null, {
             polling: 50,
@@ -225,11 +233,109 @@ describe('image texts with quote, backslash, </SCRIPT>, blank and non-ASCII lett
             const expected = [...page.images.slice(1), page.images[0]];
             for (const [step, caption] of steps.entries()) {
                 const image = expected[step];
-                const loaded = await watchNextPicture(tab);
+                const loaded = await watchPicture(tab, image.text);
                 await press(tab, caption);
                 assert.equal(await shownIndex(tab, page), page.images.indexOf(image));
                 assert.deepEqual(await loaded(), { event: 'load', width: image.width }, image.text);
             }
+        });
+    });
+});
+
+describe('random lists of hostile image texts', () => {
+    const { host, pages: lists } = pages.random;
+    // ignoreBOM keeps a leading U+FEFF, which belongs to the text.
+    const decoder = new TextDecoder('utf-8', { fatal: true, ignoreBOM: true });
+    const typedTexts = (list) =>
+        list.texts.map((text) => decoder.decode(Buffer.from(text, 'base64')));
+
+    // Runs in every frame before the page's script: collects its errors and,
+    // once the body's onload has started the show, reports to the host.
+    function reportToHost() {
+        // Not the host, nor the blank document a new frame starts with.
+        if (window === window.top || location.protocol !== 'file:') {
+            return;
+        }
+        const errors = [];
+        addEventListener('error', (event) => errors.push(event.message));
+        // Added after the parser set the body's onload, so it runs after it.
+        addEventListener('DOMContentLoaded', () => {
+            addEventListener('load', () => {
+                parent.postMessage(
+                    {
+                        se: window.se,
+                        src: document.getElementById('inm')?.getAttribute('src'),
+                        errors,
+                    },
+                    '*',
+                );
+            });
+        });
+    }
+
+    // Loads the pages in a few frames of the host, each frame going on to the
+    // next page once the last has reported, and resolves to every report. A
+    // frame made anew costs many times what a navigation of one does.
+    function loadInFrames({ urls, frameCount }) {
+        return new Promise((resolve) => {
+            const reports = new Array(urls.length);
+            let next = 0;
+            let left = urls.length;
+            const frames = [];
+            const loadNext = (frame) => {
+                if (next < urls.length) {
+                    frame.dataset.page = next;
+                    frame.src = urls[next++];
+                }
+            };
+            addEventListener('message', (event) => {
+                const frame = frames.find((candidate) => candidate.contentWindow === event.source);
+                reports[Number(frame.dataset.page)] = event.data;
+                if (--left === 0) {
+                    resolve(reports);
+                }
+                loadNext(frame);
+            });
+            for (let count = 0; count < Math.min(frameCount, urls.length); ++count) {
+                const frame = document.createElement('iframe');
+                frames.push(frame);
+                document.body.append(frame);
+                loadNext(frame);
+            }
+        });
+    }
+
+    it('reach the script of their page unchanged and start the show', async () => {
+        await withPage({ file: host }, async (tab) => {
+            await tab.addInitScript(reportToHost);
+            const urls = lists.map((list) => pathToFileURL(join(pagesDir, list.file)).href);
+            // More frames than this add nothing on two cores.
+            const reports = await tab.evaluate(loadInFrames, { urls, frameCount: 4 });
+            for (const [index, list] of lists.entries()) {
+                const texts = typedTexts(list);
+                assert.deepEqual(reports[index], { se: texts, src: texts[0], errors: [] }, list.file);
+            }
+        });
+    });
+});
+
+describe('a page with the most images Kinetara allows', () => {
+    const page = pages.largest;
+
+    it('holds them all and starts the show', async () => {
+        await withPage(page, async (tab) => {
+            const shown = await tab.evaluate(() => ({
+                count: se.length,
+                first: se[0],
+                last: se[se.length - 1],
+                src: document.getElementById('inm').getAttribute('src'),
+            }));
+            assert.deepEqual(shown, {
+                count: page.imageCount,
+                first: page.first,
+                last: page.last,
+                src: page.first,
+            });
         });
     });
 });
