@@ -1,14 +1,11 @@
 // Shows a finished slideshow page in headless Chromium and saves a picture of
 // it on its first image. Usage: node screenshot-slideshow.mjs PAGE.htm OUT.png
-import { createRequire } from 'node:module';
-import { dirname, join, resolve } from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
+import { resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { setTimeout as sleep } from 'node:timers/promises';
 
-// playwright-core is installed for the browser tests only.
-const here = dirname(fileURLToPath(import.meta.url));
-const require = createRequire(join(here, '..', 'tests', 'browser', 'package.json'));
-const { chromium } = require('playwright-core');
+// playwright-core is installed for the browser tests, beside this module.
+import { launchChromium } from '../tests/browser/chromium.mjs';
 
 const [pagePath, outPath] = process.argv.slice(2);
 if (!pagePath || !outPath) {
@@ -16,18 +13,7 @@ if (!pagePath || !outPath) {
     process.exit(2);
 }
 
-const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: [
-        '--headless',
-        '--no-sandbox',
-        '--disable-gpu',
-        '--no-first-run',
-        '--disable-background-networking',
-        '--disable-component-update',
-        '--disable-sync',
-    ],
-});
+const browser = await launchChromium();
 try {
     const tab = await browser.newPage({ viewport: { width: 760, height: 400 } });
     const errors = [];

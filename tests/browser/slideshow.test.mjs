@@ -8,7 +8,7 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const pagesDir = process.env.KINETARA_TEST_PAGES;
 if (!pagesDir) {
@@ -19,18 +19,7 @@ const pages = JSON.parse(readFileSync(join(pagesDir, 'pages.json'), 'utf8'));
 let browser;
 
 before(async () => {
-    browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium',
-        args: [
-            '--headless',
-            '--no-sandbox',
-            '--disable-gpu',
-            '--no-first-run',
-            '--disable-background-networking',
-            '--disable-component-update',
-            '--disable-sync',
-        ],
-    });
+    browser = await launchChromium();
 });
 
 after(async () => {
